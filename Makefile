@@ -1,0 +1,17 @@
+# The two entry points: `make run` starts the program, `make test` passes the tests.
+# Both install the Debian packages they lack first.
+
+.PHONY: run test build format
+
+run: build
+	./scripts/run.sh
+
+test:
+	./scripts/test.sh
+
+build:
+	./scripts/deps.sh
+	./scripts/build.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

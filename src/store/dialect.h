@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+class QSqlError;
+
+enum class Engine { Sqlite, Postgres };
+
+// Column types of the schema, in the vocabulary of the table layouts.
+enum class ColumnType { Text, Decimal, Date, Bool, Integer };
+
+// Everything that differs between SQLite 3.40 and PostgreSQL 15. Nothing
+// else in the program branches on the engine.
+class Dialect {
+public:
+    explicit Dialect(Engine engine) : engine_(engine) {}
+
+    Engine engine() const { return engine_; }
+    QString engineName() const;
+
+    // SQLite takes the write lock at once so that two writers cannot both
+    // read and then fail on the upgrade to a write lock.
+    QString beginTransaction() const;
+
+    QString columnType(ColumnType type, int length) const;
+    // The surrogate key that keeps lines in the order they were written.
+    QString autoKeyColumn(const QString& name) const;
+
+    // "MM-DD" of a date expression, for birthday and anniversary matches.
+    QString monthDay(const QString& dateExpression) const;
+    // A date expression moved by a whole number of days (an expression too).
+    QString addDays(const QString& dateExpression, const QString& daysExpression) const;
+
+    // Serialization failures and deadlocks: the whole transaction may be retried.
+    bool isRetryable(const QString& nativeCode) const;
+
+    // A bound value as this engine's driver should receive it.
+    QVariant bindable(const QVariant& value) const;
+
+private:
+    Engine engine_;
+};
