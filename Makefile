@@ -1,13 +1,17 @@
 # The two entry points: `make run` starts the program, `make test` passes the tests.
 # Both install the Debian packages they lack first.
 
-.PHONY: run test build format
+.PHONY: run test build bench format
 
 run: build
 	./scripts/run.sh
 
 test:
 	./scripts/test.sh
+
+bench:
+	./scripts/deps.sh
+	./scripts/bench.sh
 
 build:
 	./scripts/deps.sh

@@ -10,6 +10,7 @@ packages=(
   postgresql sqlite3
   libxlsxwriter-dev libzint-dev libcups2-dev libfreexl-dev libicu-dev
   fonts-noto-cjk xvfb xauth
+  python3-xlrd python3-openpyxl poppler-utils
 )
 
 missing=()

@@ -7,8 +7,8 @@
 #include <unicode/translit.h>
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
-#include <unicode/uscript.h>
 #include <unicode/unistr.h>
+#include <unicode/uscript.h>
 
 #include <cstdio>
 #include <memory>
@@ -32,8 +32,8 @@ bool answeredByRanges(unsigned lead, unsigned trail) {
 int main() {
     UErrorCode status = U_ZERO_ERROR;
     UConverter* gbk = ucnv_open("GBK", &status);
-    std::unique_ptr<icu::Transliterator> toLatin(icu::Transliterator::createInstance(
-        "Han-Latin; Latin-ASCII", UTRANS_FORWARD, status));
+    std::unique_ptr<icu::Transliterator> toLatin(
+        icu::Transliterator::createInstance("Han-Latin; Latin-ASCII", UTRANS_FORWARD, status));
     if (U_FAILURE(status)) {
         std::fprintf(stderr, "ICU: %s\n", u_errorName(status));
         return 1;

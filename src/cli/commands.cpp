@@ -28,7 +28,8 @@ int init(const ProgramHome& home, QTextStream& out, QTextStream& err) {
         const bool created = home.isNew();
         home.createLayout();
         dm.openConnection(true);
-        out << (created ? QStringLiteral("已创建程序目录和数据库。") : QStringLiteral("程序目录和数据库已就绪。"))
+        out << (created ? QStringLiteral("已创建程序目录和数据库。")
+                        : QStringLiteral("程序目录和数据库已就绪。"))
             << '\n';
         printConnection(dm, out);
     } catch (const StoreError& e) {
@@ -50,7 +51,8 @@ int info(const ProgramHome& home, QTextStream& out, QTextStream& err) {
         out << QStringLiteral("数据表及行数：") << '\n';
         for (const TableDef& table : Schema::tables()) {
             const qlonglong rows =
-                dm.connection().value(QStringLiteral("select count(*) from %1").arg(table.name))
+                dm.connection()
+                    .value(QStringLiteral("select count(*) from %1").arg(table.name))
                     .toLongLong();
             out << "  " << table.name << '\t' << rows << '\n';
         }

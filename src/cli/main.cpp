@@ -14,8 +14,9 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Zorlik 影楼收费管理系统的管理命令"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("init：创建或检查程序目录和数据库；info：显示数据库信息"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("init：创建或检查程序目录和数据库；info：显示数据库信息"));
     parser.addOption({QStringLiteral("home"), QStringLiteral("程序目录"), QStringLiteral("DIR")});
     parser.process(app);
 

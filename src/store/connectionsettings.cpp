@@ -21,9 +21,11 @@ ConnectionSettings ConnectionSettings::fromIni(const IniFile& ini, const Program
         s.password = ini.readString(kSection, QStringLiteral("password"), QString());
         return s;
     }
-    if (ini.readString(kSection, QStringLiteral("sfdz"), QStringLiteral("F")) == QLatin1String("T")) {
-        s.sqliteFile = QDir(home.root()).filePath(
-            ini.readString(kSection, QStringLiteral("Tdbdz"), QStringLiteral("T")));
+    if (ini.readString(kSection, QStringLiteral("sfdz"), QStringLiteral("F")) ==
+        QLatin1String("T")) {
+        s.sqliteFile =
+            QDir(home.root())
+                .filePath(ini.readString(kSection, QStringLiteral("Tdbdz"), QStringLiteral("T")));
     } else {
         s.sqliteFile = home.defaultDatabasePath();
     }

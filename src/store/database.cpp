@@ -28,7 +28,7 @@ bool onNetworkFilesystem(const QString& path) {
         case 0xFF534D42UL:  // CIFS
         case 0xFE534D42UL:  // SMB2
         case 0x65735546UL:  // FUSE (sshfs and friends)
-        case 0x564C: // NCP
+        case 0x564C:        // NCP
             return true;
         default:
             return false;

@@ -42,7 +42,7 @@ public:
     QVariant value(const QString& sql, const QVariantList& params = {},
                    const QVariant& fallback = {}) const;
 
-    QStringList tableNames() const;  // lower case
+    QStringList tableNames() const;                       // lower case
     QStringList columnNames(const QString& table) const;  // lower case
 
     // Runs the work in one transaction; a serialization failure on PostgreSQL

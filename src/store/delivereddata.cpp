@@ -42,17 +42,17 @@ void insertCompany(const Database& db) {
     db.exec(QStringLiteral("insert into BM_GSXX (GSMC, DH, DZ, LOG, BF, MR_GHS, MR_GHSMC, MR_KH, "
                            "MR_KHMC, QXTS, QXSJ, XJF, TZK) "
                            "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {QStringLiteral("Zorlik影楼"), QStringLiteral(""), QStringLiteral(""), QStringLiteral(""),
-             QStringLiteral("backup/"), QStringLiteral("001"), QStringLiteral("通用供货商"),
-             QStringLiteral("999"), QStringLiteral("普通客户"), 15, QStringLiteral("下午"), 1,
-             QVariant::fromValue(Decimal2::fromUnits(1))});
+            {QStringLiteral("Zorlik影楼"), QStringLiteral(""), QStringLiteral(""),
+             QStringLiteral(""), QStringLiteral("backup/"), QStringLiteral("001"),
+             QStringLiteral("通用供货商"), QStringLiteral("999"), QStringLiteral("普通客户"), 15,
+             QStringLiteral("下午"), 1, QVariant::fromValue(Decimal2::fromUnits(1))});
 }
 
 void insertPrintKinds(const Database& db) {
     for (const DeliveredData::PrintKind& kind : DeliveredData::printKinds()) {
-        db.exec(
-            QStringLiteral("insert into GG_DJ (DM, MC, DZ) values (?, ?, ?) on conflict do nothing"),
-            {kind.code, kind.name, DeliveredData::templateFileName(kind.code)});
+        db.exec(QStringLiteral(
+                    "insert into GG_DJ (DM, MC, DZ) values (?, ?, ?) on conflict do nothing"),
+                {kind.code, kind.name, DeliveredData::templateFileName(kind.code)});
     }
 }
 

@@ -66,7 +66,8 @@ void IniFile::load() {
         throw StoreError(QStringLiteral("无法读取设置文件 %1：%2").arg(path_, file.errorString()));
     }
     const QString text = decode(file.readAll());
-    lineEnd_ = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    lineEnd_ =
+        text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
     lines_ = text.split(QLatin1Char('\n'));
     for (QString& line : lines_) {
         if (line.endsWith(u'\r')) {

@@ -71,13 +71,14 @@ TableDef withIndex(TableDef t, const QString& expression, bool unique = false) {
 }
 
 QList<ColumnDef> stockLineColumns() {
-    return {text("SPBM"), text("SPMC", 100), text("TXM"), text("XH"), text("DW", 100),
-            text("SCCJ", 100), decimal("SL"), decimal("DJ"), decimal("JE"), text("BZ")};
+    return {text("SPBM"),      text("SPMC", 100), text("TXM"),   text("XH"),    text("DW", 100),
+            text("SCCJ", 100), decimal("SL"),     decimal("DJ"), decimal("JE"), text("BZ")};
 }
 
 QList<ColumnDef> paymentLineColumns() {
-    return {text("DJLX"), text("DJ_ID"), date("RQ"),  text("JBR"),  text("ZDR"), decimal("ZSL"),
-            decimal("ZJE"), decimal("SS"), decimal("QK"), decimal("BCSK"), text("BZ")};
+    return {text("DJLX"),  text("DJ_ID"),   date("RQ"),     text("JBR"),
+            text("ZDR"),   decimal("ZSL"),  decimal("ZJE"), decimal("SS"),
+            decimal("QK"), decimal("BCSK"), text("BZ")};
 }
 
 QList<ColumnDef> voucherColumns() {
@@ -90,44 +91,43 @@ QList<TableDef> buildTables() {
     // Master data.
     t << plain("BM_GSXX", "公司信息",
                {text("GSMC", 100), text("DH"), text("DZ", 200), text("LOG", 255), text("BF", 255),
-                text("MR_GHS"), text("MR_GHSMC"), text("MR_KH"), text("MR_KHMC"),
-                integer("QXTS"), text("QXSJ"), integer("XJF"), decimal("TZK")});
+                text("MR_GHS"), text("MR_GHSMC"), text("MR_KH"), text("MR_KHMC"), integer("QXTS"),
+                text("QXSJ"), integer("XJF"), decimal("TZK")});
     // MM holds a salted hash, longer than the typed password it replaces.
-    t << withIndex(master("BM_YG", "员工资料",
-                          {text("MC"), text("DLMC"), text("MM", 128), text("ZW"), text("DH"),
-                           text("DZ"), date("SR"), date("SRBZ"), text("BZ"), text("QX1", 255),
-                           text("QX2", 255), text("QX3", 255), text("QX4", 255),
-                           text("QXQT", 100)}),
-                   QStringLiteral("DLMC"));
-    t << master("BM_KH", "会员资料",
-                {text("MC"),       text("LJ"),        text("XB"),       text("DH"),
-                 text("QQ"),       date("SR"),        date("SRBAK"),    text("DW", 100),
-                 text("DZ", 100),  text("ZJLX"),      text("ZJ"),       date("RQ"),
-                 date("ZJRQ"),     text("JSR"),       text("JP"),       text("JG"),
-                 text("JB"),       decimal("ZK"),     decimal("ZJF"),   decimal("DXJF"),
-                 decimal("SYJF"),  decimal("LJXF"),   decimal("ZHQK"),  decimal("ZHYE"),
-                 text("BZ"),       yesNo("TSJ"),      yesNo("QF"),      text("JSRBM"),
-                 decimal("JSRJF"), text("KH"),        text("QTDH", 100), date("HQ")});
-    t << master("BM_KHJB", "会员级别",
-                {text("MC"), decimal("ZK"), decimal("QJF"), decimal("ZJF")});
-    t << withIndex(withIndex(master("BM_SP", "商品资料",
-                                    {text("MC", 100), decimal("MJ"), yesNo("SLHS"), text("TXM"),
-                                     text("XH"), text("DW", 100), text("SCCJ", 100),
-                                     text("BZ", 200), yesNo("TDZ"), yesNo("TJF"),
-                                     decimal("KCSL"), decimal("CBJJ"), decimal("KCJE"),
-                                     decimal("JJ"), decimal("LSJ"), decimal("SJ1"), decimal("SJ2"),
-                                     decimal("SJ3"), decimal("SJ4"), decimal("SJ5"), text("JP"),
-                                     text("LB"), text("JFGZ"), text("TP", 255)}),
-                             QStringLiteral("LB")),
-                   QStringLiteral("TXM"));
+    t << withIndex(
+        master("BM_YG", "员工资料",
+               {text("MC"), text("DLMC"), text("MM", 128), text("ZW"), text("DH"), text("DZ"),
+                date("SR"), date("SRBZ"), text("BZ"), text("QX1", 255), text("QX2", 255),
+                text("QX3", 255), text("QX4", 255), text("QXQT", 100)}),
+        QStringLiteral("DLMC"));
+    t << master(
+        "BM_KH", "会员资料",
+        {text("MC"),        text("LJ"),      text("XB"),      text("DH"),       text("QQ"),
+         date("SR"),        date("SRBAK"),   text("DW", 100), text("DZ", 100),  text("ZJLX"),
+         text("ZJ"),        date("RQ"),      date("ZJRQ"),    text("JSR"),      text("JP"),
+         text("JG"),        text("JB"),      decimal("ZK"),   decimal("ZJF"),   decimal("DXJF"),
+         decimal("SYJF"),   decimal("LJXF"), decimal("ZHQK"), decimal("ZHYE"),  text("BZ"),
+         yesNo("TSJ"),      yesNo("QF"),     text("JSRBM"),   decimal("JSRJF"), text("KH"),
+         text("QTDH", 100), date("HQ")});
+    t << master("BM_KHJB", "会员级别", {text("MC"), decimal("ZK"), decimal("QJF"), decimal("ZJF")});
+    t << withIndex(
+        withIndex(master("BM_SP", "商品资料",
+                         {text("MC", 100), decimal("MJ"),   yesNo("SLHS"),     text("TXM"),
+                          text("XH"),      text("DW", 100), text("SCCJ", 100), text("BZ", 200),
+                          yesNo("TDZ"),    yesNo("TJF"),    decimal("KCSL"),   decimal("CBJJ"),
+                          decimal("KCJE"), decimal("JJ"),   decimal("LSJ"),    decimal("SJ1"),
+                          decimal("SJ2"),  decimal("SJ3"),  decimal("SJ4"),    decimal("SJ5"),
+                          text("JP"),      text("LB"),      text("JFGZ"),      text("TP", 255)}),
+                  QStringLiteral("LB")),
+        QStringLiteral("TXM"));
     t << master("BM_SPLB", "商品类别", {text("MC"), text("JFGZ")});
     t << master("BM_TXLB", "套系类别", {text("MC")});
     {
         // A series may list one product more than once, so BM is no key here.
-        TableDef tx = plain("BM_TX", "套系明细",
-                            {text("BM"), text("MC", 100), decimal("SL"), decimal("DJ"), text("LB"),
-                             ColumnDef{QString::fromLatin1(Schema::kLineKey), ColumnType::Integer,
-                                       0, false}});
+        TableDef tx = plain(
+            "BM_TX", "套系明细",
+            {text("BM"), text("MC", 100), decimal("SL"), decimal("DJ"), text("LB"),
+             ColumnDef{QString::fromLatin1(Schema::kLineKey), ColumnType::Integer, 0, false}});
         tx.primaryKey = {QString::fromLatin1(Schema::kLineKey)};
         t << withIndex(tx, QStringLiteral("LB"));
     }
@@ -135,8 +135,8 @@ QList<TableDef> buildTables() {
                 {text("MC", 100), text("XH"), text("DW", 100), text("BZ", 200), decimal("KCSL"),
                  decimal("JF")});
     t << master("BM_GHS", "供货商资料",
-                {text("MC"), text("LXR"), text("DH"), text("DZ"), decimal("LJJE"),
-                 decimal("ZHQK"), text("BZ")});
+                {text("MC"), text("LXR"), text("DH"), text("DZ"), decimal("LJJE"), decimal("ZHQK"),
+                 text("BZ")});
     t << master("BM_XM", "收支项目", {text("MC"), yesNo("SZ")});
     {
         TableDef jp = plain("BM_JP", "拼音简码", {required(text("MC", 10)), text("JP", 10)});
@@ -144,33 +144,32 @@ QList<TableDef> buildTables() {
         t << jp;
     }
     t << plain("BM_TXM", "条形码打印明细",
-               {text("ID"), integer("XH"), text("SPBM"), text("SPMC"), text("TXH"),
-                integer("SL"), decimal("LSJ"), decimal("SJ1"), text("TXM")});
+               {text("ID"), integer("XH"), text("SPBM"), text("SPMC"), text("TXH"), integer("SL"),
+                decimal("LSJ"), decimal("SJ1"), text("TXM")});
 
     // Sales documents.
-    t << withIndex(withIndex(header("xsd_zb", "婚礼订单",
-                                    {date("RQ"),        text("SJ"),         text("KHBM"),
-                                     text("KHMC"),      text("JBR"),        text("ZDR"),
-                                     text("SYR"),       text("SYZL"),       text("HQR"),
-                                     text("HZR"),       text("TXMC"),       decimal("ZSL"),
-                                     decimal("ZMJ"),    decimal("ZJE"),     decimal("YYSK"),
-                                     date("YYSK_RQ"),   text("YYSK_FS", 255), decimal("SS"),
-                                     date("SS_RQ"),     text("SS_FS", 255), decimal("QXSK"),
-                                     date("QXSK_RQ"),   text("QXSK_FS", 255), decimal("QK"),
-                                     decimal("HK"),     decimal("ZML"),     decimal("JF"),
-                                     text("BZ"),        text("YYSH"),       text("SH"),
-                                     text("QX"),        text("WC"),         date("QXRQ"),
-                                     text("QXSJ"),      date("YYRQ")}),
-                             QStringLiteral("KHBM")),
-                   QStringLiteral("YYRQ"));
-    t << withIndex(lines("xsd_mx", "婚礼订单明细",
-                         {text("SPBM"),     text("SPMC", 100), yesNo("SLHS"),  text("TXM"),
-                          text("XH"),       text("DW", 100),   text("SCCJ", 100), decimal("ZQDJ"),
-                          decimal("SL"),    decimal("MJ"),     decimal("ZK"),  decimal("DJ"),
-                          decimal("JE"),    decimal("JJ"),     decimal("ML"),  text("BZ"),
-                          yesNo("TDZ"),     yesNo("TJF"),      decimal("TJFJE"), text("JFGZ"),
-                          decimal("MXJF")}),
-                   QStringLiteral("SPBM"));
+    t << withIndex(
+        withIndex(
+            header("xsd_zb", "婚礼订单",
+                   {date("RQ"),           text("SJ"),      text("KHBM"),         text("KHMC"),
+                    text("JBR"),          text("ZDR"),     text("SYR"),          text("SYZL"),
+                    text("HQR"),          text("HZR"),     text("TXMC"),         decimal("ZSL"),
+                    decimal("ZMJ"),       decimal("ZJE"),  decimal("YYSK"),      date("YYSK_RQ"),
+                    text("YYSK_FS", 255), decimal("SS"),   date("SS_RQ"),        text("SS_FS", 255),
+                    decimal("QXSK"),      date("QXSK_RQ"), text("QXSK_FS", 255), decimal("QK"),
+                    decimal("HK"),        decimal("ZML"),  decimal("JF"),        text("BZ"),
+                    text("YYSH"),         text("SH"),      text("QX"),           text("WC"),
+                    date("QXRQ"),         text("QXSJ"),    date("YYRQ")}),
+            QStringLiteral("KHBM")),
+        QStringLiteral("YYRQ"));
+    t << withIndex(
+        lines("xsd_mx", "婚礼订单明细",
+              {text("SPBM"),    text("SPMC", 100), yesNo("SLHS"),   text("TXM"),      text("XH"),
+               text("DW", 100), text("SCCJ", 100), decimal("ZQDJ"), decimal("SL"),    decimal("MJ"),
+               decimal("ZK"),   decimal("DJ"),     decimal("JE"),   decimal("JJ"),    decimal("ML"),
+               text("BZ"),      yesNo("TDZ"),      yesNo("TJF"),    decimal("TJFJE"), text("JFGZ"),
+               decimal("MXJF")}),
+        QStringLiteral("SPBM"));
     t << withIndex(header("skd_zb", "收款单",
                           {date("RQ"), text("KHBM"), text("KHMC"), text("JBR"), text("ZDR"),
                            decimal("SS"), decimal("CS"), text("BZ"), text("SH")}),
@@ -188,9 +187,8 @@ QList<TableDef> buildTables() {
                {text("SPBM"), text("SPMC", 100), text("DW", 100), decimal("SL"), decimal("JF"),
                 text("BZ", 200)});
     t << withIndex(header("jf_xg", "积分修改记录",
-                          {date("RQ"), text("KHBM"), text("KHMC"), decimal("ZJF"),
-                           decimal("DXJF"), decimal("SYJF"), decimal("X_ZJF"), decimal("X_DXJF"),
-                           decimal("X_SYJF")},
+                          {date("RQ"), text("KHBM"), text("KHMC"), decimal("ZJF"), decimal("DXJF"),
+                           decimal("SYJF"), decimal("X_ZJF"), decimal("X_DXJF"), decimal("X_SYJF")},
                           20),
                    QStringLiteral("KHBM"));
     t << header("srd_zb", "其它收入单", voucherColumns());
@@ -205,8 +203,9 @@ QList<TableDef> buildTables() {
         t << xz;
     }
     // Print kinds are looked up without regard to case: "xsd" finds "XSD".
-    t << withIndex(plain("GG_DJ", "打印格式", {required(text("DM", 10)), text("MC"), text("DZ", 100)}),
-                   QStringLiteral("lower(DM)"), true);
+    t << withIndex(
+        plain("GG_DJ", "打印格式", {required(text("DM", 10)), text("MC"), text("DZ", 100)}),
+        QStringLiteral("lower(DM)"), true);
     {
         TableDef xtb = plain("GG_XTB", "", {required(text("MC")), text("SM"), text("XZ", 1)});
         xtb.primaryKey = {QStringLiteral("MC")};
@@ -227,27 +226,26 @@ QList<TableDef> buildTables() {
                            decimal("HK"), text("BZ"), text("SH")}),
                    QStringLiteral("GHSBM"));
     t << withIndex(lines("thd_mx", "采购退货明细", stockLineColumns()), QStringLiteral("SPBM"));
-    t << withIndex(header("xtd_zb", "销售退货单",
-                          {date("RQ"), text("SJ"), text("KHBM"), text("KHMC"), text("JBR"),
-                           text("ZDR"), decimal("ZSL"), decimal("ZJE"), decimal("SF"),
-                           decimal("QK"), decimal("JF"), decimal("ZML"), text("BZ"), text("SH"),
-                           decimal("HK")}),
-                   QStringLiteral("KHBM"));
-    t << withIndex(lines("xtd_mx", "销售退货明细",
-                         {text("SPBM"), text("SPMC", 100), text("TXM"), text("XH"),
-                          text("DW", 100), text("SCCJ", 100), decimal("ZQDJ"), decimal("SL"),
-                          decimal("ZK"), decimal("DJ"), decimal("JE"), decimal("JJ"),
-                          decimal("ML"), text("BZ"), yesNo("TDZ"), yesNo("TJF"),
-                          decimal("TJFJE"), text("JFGZ"), decimal("MXJF")}),
-                   QStringLiteral("SPBM"));
+    t << withIndex(
+        header("xtd_zb", "销售退货单",
+               {date("RQ"), text("SJ"), text("KHBM"), text("KHMC"), text("JBR"), text("ZDR"),
+                decimal("ZSL"), decimal("ZJE"), decimal("SF"), decimal("QK"), decimal("JF"),
+                decimal("ZML"), text("BZ"), text("SH"), decimal("HK")}),
+        QStringLiteral("KHBM"));
+    t << withIndex(
+        lines("xtd_mx", "销售退货明细",
+              {text("SPBM"), text("SPMC", 100), text("TXM"), text("XH"), text("DW", 100),
+               text("SCCJ", 100), decimal("ZQDJ"), decimal("SL"), decimal("ZK"), decimal("DJ"),
+               decimal("JE"), decimal("JJ"), decimal("ML"), text("BZ"), yesNo("TDZ"), yesNo("TJF"),
+               decimal("TJFJE"), text("JFGZ"), decimal("MXJF")}),
+        QStringLiteral("SPBM"));
     t << header("pdd_zb", "盘点单",
                 {date("RQ"), text("JBR"), text("ZDR"), decimal("ZSL"), decimal("ZJE"), text("BZ"),
                  text("SH")});
     t << withIndex(lines("pdd_mx", "盘点单明细",
-                         {text("SPBM"), text("SPMC", 100), text("TXM"), text("XH"),
-                          text("DW", 100), text("SCCJ", 100), decimal("SL"), decimal("XSL"),
-                          decimal("YKSL"), decimal("XJE"), decimal("YKJE"), decimal("JE"),
-                          text("BZ")}),
+                         {text("SPBM"), text("SPMC", 100), text("TXM"), text("XH"), text("DW", 100),
+                          text("SCCJ", 100), decimal("SL"), decimal("XSL"), decimal("YKSL"),
+                          decimal("XJE"), decimal("YKJE"), decimal("JE"), text("BZ")}),
                    QStringLiteral("SPBM"));
     t << withIndex(header("fkd_zb", "付款单",
                           {date("RQ"), text("GHSBM"), text("GHSMC"), text("JBR"), text("ZDR"),

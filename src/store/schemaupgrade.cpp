@@ -98,8 +98,9 @@ QList<StepResult> run(const Database& db) {
 void ensureCurrent(const Database& db) {
     const int version = recordedVersion(db);
     if (version > Schema::kVersion) {
-        throw StoreError(
-            QStringLiteral("数据库的版本（%1）比本程序（%2）新，请先升级程序。").arg(version).arg(Schema::kVersion));
+        throw StoreError(QStringLiteral("数据库的版本（%1）比本程序（%2）新，请先升级程序。")
+                             .arg(version)
+                             .arg(Schema::kVersion));
     }
     if (version == Schema::kVersion) {
         return;

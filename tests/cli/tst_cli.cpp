@@ -58,14 +58,16 @@ private slots:
             QVERIFY2(schema.out.contains(QStringLiteral("CREATE TABLE %1 (").arg(table.name)),
                      qPrintable(table.name));
             for (const ColumnDef& column : table.columns) {
-                QVERIFY2(schema.out.contains(QRegularExpression(
-                             QStringLiteral("CREATE TABLE %1 \\([^;]*\\b%2 ").arg(table.name, column.name))),
+                QVERIFY2(schema.out.contains(
+                             QRegularExpression(QStringLiteral("CREATE TABLE %1 \\([^;]*\\b%2 ")
+                                                    .arg(table.name, column.name))),
                          qPrintable(table.name + "." + column.name));
             }
         }
-        const Run rows = run(QStringLiteral("sqlite3"),
-                             {home + QStringLiteral("/data/data.db"),
-                              QStringLiteral("select jp from bm_jp where mc in ('迅','褣') order by jp;")});
+        const Run rows =
+            run(QStringLiteral("sqlite3"),
+                {home + QStringLiteral("/data/data.db"),
+                 QStringLiteral("select jp from bm_jp where mc in ('迅','褣') order by jp;")});
         QCOMPARE(rows.out, QStringLiteral("R\nX\n"));
     }
 
@@ -81,7 +83,8 @@ private slots:
         QCOMPARE(again.exitCode, 0);
         const Run info = cli({QStringLiteral("info"), QStringLiteral("--home"), dir.path()});
         QCOMPARE(info.exitCode, 0);
-        QVERIFY2(info.out.contains(QRegularExpression(QStringLiteral("BM_KH\\t2\\n"))), qPrintable(info.out));
+        QVERIFY2(info.out.contains(QRegularExpression(QStringLiteral("BM_KH\\t2\\n"))),
+                 qPrintable(info.out));
         QVERIFY(info.out.contains(QStringLiteral("数据库版本：%1").arg(Schema::kVersion)));
     }
 
@@ -101,13 +104,15 @@ private slots:
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("message");
-        QTest::newRow("info on a missing home") << QByteArray() << "info" << "程序目录不存在或为空";
-        QTest::newRow("T without Tdbdz")
-            << QByteArray("[dbdz]\r\nsfdz=T\r\n") << "init" << "数据库文件不存在";
+        QTest::newRow("info on a missing home") << QByteArray() << "info"
+                                                << "程序目录不存在或为空";
+        QTest::newRow("T without Tdbdz") << QByteArray("[dbdz]\r\nsfdz=T\r\n") << "init"
+                                         << "数据库文件不存在";
         QTest::newRow("missing configured file")
             << QByteArray("[dbdz]\nsfdz=T\nTdbdz=share/data.db\n") << "init"
             << "share/data.db";
-        QTest::newRow("unknown command") << QByteArray() << "frobnicate" << "init";
+        QTest::newRow("unknown command") << QByteArray() << "frobnicate"
+                                         << "init";
     }
     void failuresExitNonZeroWithAMessage() {
         QFETCH(QByteArray, ini);
@@ -134,11 +139,12 @@ private slots:
         TestSupport::TestDatabase empty(Engine::Postgres, TestSupport::Contents::Empty);
         const ConnectionSettings s = empty.settings();
         QTemporaryDir dir;
-        const QString ini = QStringLiteral(
-                                "[dbdz]\ndriver=QPSQL\nhost=%1\nport=%2\nname=%3\nuser=%4\npassword=%5\n")
-                                .arg(s.host)
-                                .arg(s.port)
-                                .arg(s.name, s.user, s.password);
+        const QString ini =
+            QStringLiteral(
+                "[dbdz]\ndriver=QPSQL\nhost=%1\nport=%2\nname=%3\nuser=%4\npassword=%5\n")
+                .arg(s.host)
+                .arg(s.port)
+                .arg(s.name, s.user, s.password);
         writeFile(dir.filePath(QStringLiteral("Default.ini")), ini.toUtf8());
         const Run init = cli({QStringLiteral("init"), QStringLiteral("--home"), dir.path()});
         QVERIFY2(init.exitCode == 0, qPrintable(init.err));

@@ -39,8 +39,8 @@ private slots:
         QTest::addColumn<QString>("expectedFile");
         QTest::newRow("default file") << QByteArray() << "data/data.db";
         QTest::newRow("T without Tdbdz") << QByteArray("[dbdz]\nsfdz=T\n") << "T";
-        QTest::newRow("named file") << QByteArray("[DBDZ]\nSFDZ=T\ntdbdz=elsewhere/x.db\n")
-                                    << "elsewhere/x.db";
+        QTest::newRow("named file")
+            << QByteArray("[DBDZ]\nSFDZ=T\ntdbdz=elsewhere/x.db\n") << "elsewhere/x.db";
     }
     void configuredSqliteFileMustExist() {
         if (TestSupport::currentEngine() != Engine::Sqlite) {
@@ -54,7 +54,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(ini);
         file.close();
-        const ConnectionSettings settings = ConnectionSettings::fromIni(IniFile(home.iniPath()), home);
+        const ConnectionSettings settings =
+            ConnectionSettings::fromIni(IniFile(home.iniPath()), home);
         QCOMPARE(settings.sqliteFile, home.filePath(expectedFile));
         Database db;
         try {
@@ -112,7 +113,8 @@ private slots:
             db.open(s);
             QFAIL("opened with a wrong password");
         } catch (const StoreError& e) {
-            QVERIFY2(e.message().startsWith(QStringLiteral("无法连接数据库")), qPrintable(e.message()));
+            QVERIFY2(e.message().startsWith(QStringLiteral("无法连接数据库")),
+                     qPrintable(e.message()));
             QVERIFY2(e.message().contains(QStringLiteral("password")), qPrintable(e.message()));
         }
     }
@@ -124,8 +126,9 @@ private slots:
         db.exec(QStringLiteral("insert into BM_KH (BM, MC, ZHYE, SR, TSJ) values (?, ?, ?, ?, ?)"),
                 {QStringLiteral("100"), hostile, QVariant::fromValue(Decimal2::fromCents(-1234)),
                  QDate(1990, 2, 28), true});
-        QSqlQuery q = db.exec(QStringLiteral("select MC, ZHYE, SR, TSJ, ZJF from BM_KH where BM = ?"),
-                              {QStringLiteral("100")});
+        QSqlQuery q =
+            db.exec(QStringLiteral("select MC, ZHYE, SR, TSJ, ZJF from BM_KH where BM = ?"),
+                    {QStringLiteral("100")});
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toString(), hostile);
         QCOMPARE(Decimal2::fromVariant(q.value(1)), Decimal2::fromCents(-1234));
@@ -280,7 +283,8 @@ private slots:
         QTest::addColumn<QString>("monthDay");
         QTest::addColumn<QDate>("moved");
         QTest::newRow("plain") << QDate(2026, 3, 5) << 30 << "03-05" << QDate(2026, 4, 4);
-        QTest::newRow("back over a leap day") << QDate(2024, 3, 1) << -1 << "03-01" << QDate(2024, 2, 29);
+        QTest::newRow("back over a leap day")
+            << QDate(2024, 3, 1) << -1 << "03-01" << QDate(2024, 2, 29);
         QTest::newRow("year end") << QDate(2026, 12, 31) << 1 << "12-31" << QDate(2027, 1, 1);
     }
     void dialectDateExpressions() {

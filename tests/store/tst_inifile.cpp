@@ -57,14 +57,30 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("as written") << "DL" << "User" << "sa";
-        QTest::newRow("other case") << "dl" << "USER" << "sa";
-        QTest::newRow("quotes dropped") << "dl" << "mm" << "123";
-        QTest::newRow("first of two keys") << "XSD" << "yl" << "T";
-        QTest::newRow("only the first section counts") << "dl" << "cs" << "default";
-        QTest::newRow("missing key") << "dl" << "bcmm" << "default";
-        QTest::newRow("missing section") << "dbdz" << "sfdz" << "default";
-        QTest::newRow("comment is no key") << "xsd" << "; print settings" << "default";
+        QTest::newRow("as written") << "DL"
+                                    << "User"
+                                    << "sa";
+        QTest::newRow("other case") << "dl"
+                                    << "USER"
+                                    << "sa";
+        QTest::newRow("quotes dropped") << "dl"
+                                        << "mm"
+                                        << "123";
+        QTest::newRow("first of two keys") << "XSD"
+                                           << "yl"
+                                           << "T";
+        QTest::newRow("only the first section counts") << "dl"
+                                                       << "cs"
+                                                       << "default";
+        QTest::newRow("missing key") << "dl"
+                                     << "bcmm"
+                                     << "default";
+        QTest::newRow("missing section") << "dbdz"
+                                         << "sfdz"
+                                         << "default";
+        QTest::newRow("comment is no key") << "xsd"
+                                           << "; print settings"
+                                           << "default";
     }
     void readsWithoutRegardToCase() {
         QFETCH(QString, section);
@@ -161,9 +177,9 @@ private slots:
         const QString notAFolder = dir_.filePath(QStringLiteral("blocker"));
         writeBytes(notAFolder, "x");
         IniFile ini(notAFolder + QStringLiteral("/Default.ini"));
-        QVERIFY_THROWS_EXCEPTION(StoreError, ini.writeString(QStringLiteral("dl"),
-                                                             QStringLiteral("user"),
-                                                             QStringLiteral("sa")));
+        QVERIFY_THROWS_EXCEPTION(
+            StoreError,
+            ini.writeString(QStringLiteral("dl"), QStringLiteral("user"), QStringLiteral("sa")));
         QCOMPARE(readBytes(notAFolder), QByteArray("x"));
     }
 

@@ -20,7 +20,8 @@ private slots:
 
     void emptyAndChinesePasswords() {
         QVERIFY(PasswordHash::verify(QString(), PasswordHash::make(QString())));
-        QVERIFY(PasswordHash::verify(QStringLiteral("密码"), PasswordHash::make(QStringLiteral("密码"))));
+        QVERIFY(PasswordHash::verify(QStringLiteral("密码"),
+                                     PasswordHash::make(QStringLiteral("密码"))));
     }
 
     void malformedStoredValuesNeverMatch_data() {

@@ -14,10 +14,12 @@ private slots:
         QTest::addColumn<QString>("environment");
         QTest::addColumn<QString>("expected");
         QTest::newRow("option beats environment")
-            << QStringList{"zorlik", "--home", "/srv/a"} << "/srv/b" << "/srv/a";
-        QTest::newRow("option with equals sign")
-            << QStringList{"zorlik", "--home=/srv/c"} << "" << "/srv/c";
-        QTest::newRow("environment") << QStringList{"zorlik"} << "/srv/b" << "/srv/b";
+            << QStringList{"zorlik", "--home", "/srv/a"} << "/srv/b"
+            << "/srv/a";
+        QTest::newRow("option with equals sign") << QStringList{"zorlik", "--home=/srv/c"} << ""
+                                                 << "/srv/c";
+        QTest::newRow("environment") << QStringList{"zorlik"} << "/srv/b"
+                                     << "/srv/b";
         QTest::newRow("relative option is made absolute")
             << QStringList{"zorlik", "--home", "rel"} << "" << QDir::current().filePath("rel");
     }
@@ -53,11 +55,11 @@ private slots:
         QTemporaryDir dir;
         const ProgramHome home(dir.filePath(QStringLiteral("a/b")));
         home.createLayout();
-        for (const QString& folder : {home.root(), home.dataDir(), home.printFormatDir(),
-                                      home.backupDir()}) {
+        for (const QString& folder :
+             {home.root(), home.dataDir(), home.printFormatDir(), home.backupDir()}) {
             QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
-            QCOMPARE(QFile::permissions(folder) &
-                         (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
+            QCOMPARE(QFile::permissions(folder) & (QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                                                   QFileDevice::WriteOther),
                      QFileDevice::Permissions());
         }
         QFile own(home.filePath(QStringLiteral("PrintFormat/xsd.zrt")));

@@ -66,7 +66,8 @@ private slots:
         QTest::newRow("points audit")
             << "jf_xg" << QStringList{"ZJF", "DXJF", "SYJF", "X_ZJF", "X_DXJF", "X_SYJF"};
         QTest::newRow("sales return lines") << "xtd_mx" << QStringList{"ZQDJ", "ML", "MXJF"};
-        QTest::newRow("stock-taking lines") << "pdd_mx" << QStringList{"XSL", "YKSL", "XJE", "YKJE"};
+        QTest::newRow("stock-taking lines")
+            << "pdd_mx" << QStringList{"XSL", "YKSL", "XJE", "YKJE"};
         QTest::newRow("supplier payment lines") << "fkd_mx" << QStringList{"DJLX", "DJ_ID", "BCSK"};
         QTest::newRow("company") << "BM_GSXX" << QStringList{"QXTS", "QXSJ", "XJF", "TZK", "BF"};
     }
@@ -87,14 +88,15 @@ private slots:
                  QStringLiteral("普通客户"));
         QCOMPARE(db.value(QStringLiteral("select MC from BM_GHS where BM = '001'")).toString(),
                  QStringLiteral("通用供货商"));
-        QSqlQuery admin = db.exec(QStringLiteral("select DLMC, MM, QXQT from BM_YG where BM = '000'"));
+        QSqlQuery admin =
+            db.exec(QStringLiteral("select DLMC, MM, QXQT from BM_YG where BM = '000'"));
         QVERIFY(admin.next());
         QCOMPARE(admin.value(0).toString(), QStringLiteral("sa"));
         QVERIFY(PasswordHash::verify(QString::fromLatin1(PasswordHash::kDefaultPassword),
                                      admin.value(1).toString()));
         QCOMPARE(admin.value(2).toString(), QStringLiteral("QX-10,11,12,13,14,15,16,17,18,"));
-        QSqlQuery company = db.exec(
-            QStringLiteral("select MR_KH, MR_GHS, XJF, TZK, BF, QXTS from BM_GSXX"));
+        QSqlQuery company =
+            db.exec(QStringLiteral("select MR_KH, MR_GHS, XJF, TZK, BF, QXTS from BM_GSXX"));
         QVERIFY(company.next());
         QCOMPARE(company.value(0).toString(), QStringLiteral("999"));
         QCOMPARE(company.value(1).toString(), QStringLiteral("001"));
@@ -109,9 +111,10 @@ private slots:
         const Database& db = t.db();
         QCOMPARE(count(db, QStringLiteral("select count(*) from GG_DJ")),
                  DeliveredData::printKinds().size());
-        for (const char* code : {"xsd", "XSD_L", "XSD_Y", "XSD_Q", "czd", "kc_kcdtb", "bb_xsd_HZ",
-                                    "bb_pdd", "TXM"}) {
-            QVERIFY2(count(db, QStringLiteral("select count(*) from GG_DJ where DM = ?"), {QString::fromLatin1(code)}) == 1,
+        for (const char* code :
+             {"xsd", "XSD_L", "XSD_Y", "XSD_Q", "czd", "kc_kcdtb", "bb_xsd_HZ", "bb_pdd", "TXM"}) {
+            QVERIFY2(count(db, QStringLiteral("select count(*) from GG_DJ where DM = ?"),
+                           {QString::fromLatin1(code)}) == 1,
                      qPrintable(code));
         }
         QCOMPARE(db.value(QStringLiteral("select SM from GG_XTB where MC = 'xsd_zb'")).toString(),
@@ -127,18 +130,19 @@ private slots:
                  QStringLiteral("照相单打印格式"));
         QCOMPARE(db.value(lookup, {QStringLiteral("xsd")}).toString(),
                  QStringLiteral("照相单打印格式"));
-        QVERIFY_THROWS_EXCEPTION(
-            StoreError, db.exec(QStringLiteral("insert into GG_DJ (DM, MC) values (?, ?)"),
-                                {QStringLiteral("XSD"), QStringLiteral("again")}));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 db.exec(QStringLiteral("insert into GG_DJ (DM, MC) values (?, ?)"),
+                                         {QStringLiteral("XSD"), QStringLiteral("again")}));
     }
 
     void keysRefuseDuplicates_data() {
         QTest::addColumn<QString>("insert");
         QTest::addColumn<QVariantList>("values");
         QTest::newRow("member code") << "insert into BM_KH (BM) values (?)" << QVariantList{"999"};
-        QTest::newRow("supplier code") << "insert into BM_GHS (BM) values (?)" << QVariantList{"001"};
-        QTest::newRow("pinyin character") << "insert into BM_JP (MC, JP) values (?, ?)"
-                                          << QVariantList{"迅", "X"};
+        QTest::newRow("supplier code")
+            << "insert into BM_GHS (BM) values (?)" << QVariantList{"001"};
+        QTest::newRow("pinyin character")
+            << "insert into BM_JP (MC, JP) values (?, ?)" << QVariantList{"迅", "X"};
         QTest::newRow("counter per operator and kind")
             << "insert into GG_XZ (YGBM, DJLX, RQ, DJSL) values (?, ?, ?, ?), (?, ?, ?, ?)"
             << QVariantList{"000", "XSD", "20261211", 0, "000", "XSD", "20261212", 0};
@@ -155,16 +159,21 @@ private slots:
     void pinyinTableAnswersWhatTheRangesLeaveOut_data() {
         QTest::addColumn<QString>("character");
         QTest::addColumn<QString>("initial");
-        QTest::newRow("迅 in the gap after X") << "迅" << "X";
-        QTest::newRow("褣 outside GB2312") << "褣" << "R";
-        QTest::newRow("level two 亍") << "亍" << "C";
-        QTest::newRow("level two 鬯") << "鬯" << "C";
+        QTest::newRow("迅 in the gap after X") << "迅"
+                                               << "X";
+        QTest::newRow("褣 outside GB2312") << "褣"
+                                           << "R";
+        QTest::newRow("level two 亍") << "亍"
+                                      << "C";
+        QTest::newRow("level two 鬯") << "鬯"
+                                      << "C";
     }
     void pinyinTableAnswersWhatTheRangesLeaveOut() {
         QFETCH(QString, character);
         QFETCH(QString, initial);
         TestDatabase t(TestSupport::currentEngine());
-        QCOMPARE(t.db().value(QStringLiteral("select JP from BM_JP where MC = ?"), {character})
+        QCOMPARE(t.db()
+                     .value(QStringLiteral("select JP from BM_JP where MC = ?"), {character})
                      .toString(),
                  initial);
     }
@@ -192,13 +201,15 @@ private slots:
         TestDatabase t(TestSupport::currentEngine());
         const Database& db = t.db();
         const QList<qlonglong> before = allCounts(db);
-        const QString adminHash = db.value(QStringLiteral("select MM from BM_YG where BM = '000'")).toString();
+        const QString adminHash =
+            db.value(QStringLiteral("select MM from BM_YG where BM = '000'")).toString();
         for (const SchemaUpgrade::StepResult& step : SchemaUpgrade::run(db)) {
             QVERIFY2(step.ok, qPrintable(step.description + ": " + step.error));
         }
         SchemaUpgrade::ensureCurrent(db);
         QCOMPARE(allCounts(db), before);
-        QCOMPARE(db.value(QStringLiteral("select MM from BM_YG where BM = '000'")).toString(), adminHash);
+        QCOMPARE(db.value(QStringLiteral("select MM from BM_YG where BM = '000'")).toString(),
+                 adminHash);
     }
 
     void upgradeRestoresWhatAnOlderLayoutLacks() {

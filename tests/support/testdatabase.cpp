@@ -133,9 +133,10 @@ TestDatabase::TestDatabase(Engine engine, Contents contents) {
         }
     } else {
         const QString name = uniqueName("zt");
-        adminExec(contents == Contents::Current
-                      ? QStringLiteral("create database %1 template %2").arg(name, postgresTemplate())
-                      : QStringLiteral("create database %1").arg(name));
+        adminExec(
+            contents == Contents::Current
+                ? QStringLiteral("create database %1 template %2").arg(name, postgresTemplate())
+                : QStringLiteral("create database %1").arg(name));
         settings_ = postgresSettings(name);
     }
     db_.open(settings_);
@@ -145,7 +146,8 @@ TestDatabase::~TestDatabase() {
     db_.close();
     if (settings_.engine == Engine::Postgres) {
         try {
-            adminExec(QStringLiteral("drop database if exists %1 with (force)").arg(settings_.name));
+            adminExec(
+                QStringLiteral("drop database if exists %1 with (force)").arg(settings_.name));
         } catch (const StoreError& e) {
             qWarning("could not drop %s: %s", qPrintable(settings_.name), e.what());
         }

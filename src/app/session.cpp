@@ -1,0 +1,6 @@
+#include "app/session.h"
+
+Session& session() {
+    static Session s;
+    return s;
+}
