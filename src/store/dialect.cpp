@@ -50,6 +50,13 @@ QString Dialect::addDays(const QString& dateExpression, const QString& daysExpre
     return QStringLiteral("(%1 + (%2)::integer)").arg(dateExpression, daysExpression);
 }
 
+QString Dialect::roundMoney(const QString& expression) const {
+    if (engine_ == Engine::Sqlite) {
+        return QStringLiteral("round(%1, 2)").arg(expression);
+    }
+    return expression;
+}
+
 bool Dialect::isRetryable(const QString& nativeCode) const {
     return engine_ == Engine::Postgres &&
            (nativeCode == QLatin1String("40001") || nativeCode == QLatin1String("40P01"));

@@ -32,6 +32,10 @@ public:
     // A date expression moved by a whole number of days (an expression too).
     QString addDays(const QString& dateExpression, const QString& daysExpression) const;
 
+    // A money expression kept at whole cents: SQLite computes numeric columns in
+    // floating point, so running totals (ZHYE = ZHYE - ?) would drift otherwise.
+    QString roundMoney(const QString& expression) const;
+
     // Serialization failures and deadlocks: the whole transaction may be retried.
     bool isRetryable(const QString& nativeCode) const;
 
