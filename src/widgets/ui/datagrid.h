@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
+
+#include <QAbstractItemModel>
 
 #include "widgets/gridcolumn.h"
 
-class QAbstractItemModel;
 class QStandardItemModel;
 class QTableView;
 class GridModel;
@@ -41,7 +43,7 @@ public:
 private:
     void syncFooterGeometry();
 
-    QAbstractItemModel* source_ = nullptr;
+    QPointer<QAbstractItemModel> source_;  // may go before the grid does
     QList<GridColumn> columns_;
     QList<int> sourceColumns_;
     GridModel* gridModel_ = nullptr;
