@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "cli/servicecommands.h"
 #include "store/programhome.h"
 
 int main(int argc, char* argv[]) {
@@ -33,6 +34,9 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("info") && args.size() == 1) {
         return CliCommands::info(home, out, err);
     }
-    err << parser.helpText();
+    if (const std::optional<int> rc = ServiceCommands::run(command, args.mid(1), home, out, err)) {
+        return *rc;
+    }
+    err << parser.helpText() << ServiceCommands::usage() << '\n';
     return 2;
 }
