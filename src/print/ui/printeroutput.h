@@ -1,0 +1,15 @@
+#pragma once
+
+#include "print/reportrenderer.h"
+
+class QPrinter;
+
+// Report pages on a printer.
+namespace PrinterOutput {
+
+// Every page on the given printer; throws PrintError when it cannot start.
+void print(const Report::RenderedReport& report, QPrinter& printer);
+// The default printer: all pages, one copy, collated, no dialog.
+void printOnDefaultPrinter(const Report::RenderedReport& report);
+
+}  // namespace PrinterOutput
