@@ -7,6 +7,7 @@ struct Session {
     QString CurrentOperatorCode;
     QString CurrentOperatorName;
     QString CurrentOperatorRights;  // BM_YG.QXQT as read at login
+    QString SetupRights;            // BM_YG.QXQT as read by the last SetupQX
     bool ShortDocumentIds = false;
     // Set when a document header goes into editing, cleared by a successful save.
     bool UnsavedChanges = false;

@@ -1,0 +1,10 @@
+#pragma once
+
+class QMdiArea;
+class QWidget;
+
+// Shows a window as a child of the main window's client area, at the top left;
+// the child is deleted when it closes.
+void showMdiChild(QMdiArea* area, QWidget* child);
+// Closes the child window that holds the widget, or the widget itself.
+void closeMdiChild(QWidget* child);
