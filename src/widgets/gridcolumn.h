@@ -23,3 +23,11 @@ struct GridColumn {
     FooterKind footer = FooterKind::None;
     QString footerText;
 };
+
+// A plain column; the caller sets whatever else it needs.
+inline GridColumn gridColumn(QString field, QString caption) {
+    GridColumn c;
+    c.field = std::move(field);
+    c.caption = std::move(caption);
+    return c;
+}

@@ -28,17 +28,17 @@ QStandardItemModel* makeLines(QObject* parent) {
 }
 
 QList<GridColumn> lineColumns() {
-    GridColumn id{"ID", "单号"};
+    GridColumn id = gridColumn("ID", "单号");
     id.hidden = true;
-    GridColumn code{"spbm", "商品编码"};
+    GridColumn code = gridColumn("spbm", "商品编码");
     code.footer = FooterKind::RowCount;
     code.footerText = QStringLiteral("合计:(%1条)");
-    GridColumn price{"JG", "适用价格"};
+    GridColumn price = gridColumn("JG", "适用价格");
     price.pickList = {"原价", "售价一", "售价二"};
-    GridColumn amount{"JE", "金额"};
+    GridColumn amount = gridColumn("JE", "金额");
     amount.money = true;
     amount.footer = FooterKind::Sum;
-    GridColumn note{"BZ", "备注"};
+    GridColumn note = gridColumn("BZ", "备注");
     note.readOnly = true;
     // Shown in an order of its own, not the model's.
     return {id, amount, code, price, note};

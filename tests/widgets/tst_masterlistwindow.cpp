@@ -21,7 +21,7 @@ MasterListConfig suppliers() {
     c.title = QStringLiteral("供货商资料");
     c.table = QStringLiteral("BM_GHS");
     c.whereAndOrder = QStringLiteral("order by BM");
-    c.columns = {{"BM", "编码"}, {"MC", "名称"}, {"DH", "电话"}};
+    c.columns = {gridColumn("BM", "编码"), gridColumn("MC", "名称"), gridColumn("DH", "电话")};
     c.filterFields = {"BM", "MC", "DH"};
     c.saveFailureText = QStringLiteral("编码存在重复无法保存，请删除重复后重试");
     return c;
