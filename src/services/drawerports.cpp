@@ -4,6 +4,7 @@
 #include <QSerialPort>
 
 #include <cups/cups.h>
+#include <termios.h>
 
 #include "services/serviceerror.h"
 
@@ -37,7 +38,9 @@ void WriteToSerialPort(const QString& devicePath, const QString& baudRate,
         throw ServiceError(
             QStringLiteral("钱箱指令未能写入 %1：%2").arg(devicePath, port.errorString()));
     }
-    port.flush();
+    // Closing puts the port's former settings back at once: let the last byte
+    // leave at our speed first.
+    ::tcdrain(port.handle());
     port.close();
 }
 
