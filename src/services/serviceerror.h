@@ -1,20 +1,9 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "store/apperror.h"
 
-#include <exception>
-
-// A failure of a shared service (a device, a file) with a text for the operator.
-class ServiceError : public std::exception {
+// A failure of a shared service (a device, a file).
+class ServiceError : public AppError {
 public:
-    explicit ServiceError(QString message)
-        : message_(std::move(message)), utf8_(message_.toUtf8()) {}
-
-    const QString& message() const { return message_; }
-    const char* what() const noexcept override { return utf8_.constData(); }
-
-private:
-    QString message_;
-    QByteArray utf8_;
+    using AppError::AppError;
 };

@@ -3,7 +3,7 @@
 #include <QSqlError>
 
 StoreError::StoreError(QString message, QString nativeCode)
-    : message_(std::move(message)), nativeCode_(std::move(nativeCode)), utf8_(message_.toUtf8()) {}
+    : AppError(std::move(message)), nativeCode_(std::move(nativeCode)) {}
 
 StoreError StoreError::fromSql(const QString& context, const QSqlError& error) {
     QString text = error.databaseText().trimmed();
