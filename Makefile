@@ -1,7 +1,7 @@
 # The two entry points: `make run` starts the program, `make test` passes the tests.
 # Both install the Debian packages they lack first.
 
-.PHONY: run test build bench format
+.PHONY: run test build bench screenshots format
 
 run: build
 	./scripts/run.sh
@@ -12,6 +12,9 @@ test:
 bench:
 	./scripts/deps.sh
 	./scripts/bench.sh
+
+screenshots: build
+	./scripts/screenshots.sh
 
 build:
 	./scripts/deps.sh
