@@ -20,9 +20,15 @@ constexpr int kMaxWidth = 80;
 }  // namespace
 
 QList<int> TCovExcel::visibleColumns() const {
+    QList<int> all = order_;
+    if (all.isEmpty()) {
+        for (int c = 0; c < dataSet_->columnCount(); ++c) {
+            all.append(c);
+        }
+    }
     QList<int> columns;
-    for (int c = 0; c < dataSet_->columnCount(); ++c) {
-        if (!hidden_.contains(c)) {
+    for (const int c : all) {
+        if (!hidden_.contains(c) && c >= 0 && c < dataSet_->columnCount()) {
             columns.append(c);
         }
     }

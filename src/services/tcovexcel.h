@@ -31,6 +31,8 @@ public:
     }
     // Columns of the model that the grid does not show: not exported.
     void setHiddenColumns(const QSet<int>& columns) { hidden_ = columns; }
+    // The columns in the order the grid shows them; without it, model order.
+    void setColumnOrder(const QList<int>& columns) { order_ = columns; }
     // Formats that the caller knows better than the values tell (a money
     // column whose values happen to be whole numbers).
     void setColumnFormats(const QHash<int, CellFormat>& formats) { formats_ = formats; }
@@ -50,6 +52,7 @@ private:
     QString titleFontName_;
     int titleFontSize_ = 0;
     QSet<int> hidden_;
+    QList<int> order_;
     QHash<int, CellFormat> formats_;
     Progress progress_;
 };
