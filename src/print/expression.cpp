@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "print/placeholders.h"
 #include "store/decimal2.h"
 
 namespace Report {
@@ -165,22 +166,10 @@ QString formatValue(const QVariant& value, const QString& format) {
 }
 
 QString expandText(const QString& text, const QString& format, const ExpressionContext& context) {
-    QString out;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype open = text.indexOf(QLatin1Char('['), i);
-        const qsizetype close = open < 0 ? -1 : text.indexOf(QLatin1Char(']'), open + 1);
-        if (close < 0) {
-            out += text.mid(i);
-            break;
-        }
-        out += text.mid(i, open - i);
-        const QString expr = text.mid(open + 1, close - open - 1).trimmed();
+    return ReplacePlaceholders(text, [&](const QString& expr) {
         const std::optional<QString> value = evaluate(expr, format, context);
-        out += value ? *value : QStringLiteral("[?%1]").arg(expr);
-        i = close + 1;
-    }
-    return out;
+        return value ? *value : QStringLiteral("[?%1]").arg(expr);
+    });
 }
 
 }  // namespace Report

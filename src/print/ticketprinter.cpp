@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "print/expression.h"
+#include "print/placeholders.h"
 #include "print/printerror.h"
 #include "services/texthelpers.h"
 #include "store/decimal2.h"
@@ -113,28 +114,15 @@ void appendSection(QByteArray& out, const IniFile& ini, const char* section, con
 }  // namespace
 
 QString ConverString(const QString& line, const TicketContext& context) {
-    QString out;
-    qsizetype i = 0;
-    while (i < line.size()) {
-        const qsizetype open = line.indexOf(QLatin1Char('['), i);
-        const qsizetype close = open < 0 ? -1 : line.indexOf(QLatin1Char(']'), open + 1);
-        if (close < 0) {
-            out += line.mid(i);
-            break;
-        }
-        out += line.mid(i, open - i);
-        const QString inner = line.mid(open + 1, close - open - 1).trimmed();
+    return ReplacePlaceholders(line, [&](const QString& inner) {
         const qsizetype comma = inner.indexOf(QLatin1Char(','));
         const QString name = comma < 0 ? inner : inner.left(comma).trimmed();
         const int width = comma < 0 ? 0 : inner.mid(comma + 1).trimmed().toInt();
         if (const std::optional<Placeholder> p = valueOf(name, context)) {
-            out += PadText(p->value, width, p->right ? QStringLiteral("R") : QStringLiteral("L"));
-        } else {
-            out += name;
+            return PadText(p->value, width, p->right ? QStringLiteral("R") : QStringLiteral("L"));
         }
-        i = close + 1;
-    }
-    return out;
+        return name;
+    });
 }
 
 QByteArray ticketBytes(const IniFile& ticketTemplate, const TicketContext& context) {
