@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/session.h"
 #include "store/database.h"
 #include "store/editabletable.h"
 #include "support/modalanswer.h"
@@ -147,6 +148,15 @@ private slots:
         QCOMPARE(reply.texts(), QStringList{"当前还没有保存，是否现在保存？"});
         QCOMPARE(suppliersInDatabase(t.db()), written);
         delete w;
+    }
+
+    void exportNeedsTheRight() {
+        TestDatabase t(TestSupport::currentEngine());
+        session().SetupRights = QStringLiteral("QX-10,");
+        MasterListWindow w(t.db(), suppliers());
+        ModalAnswer ok(QMessageBox::Ok);
+        action(w, QStringLiteral("导出[&O]"))->trigger();
+        QCOMPARE(ok.texts(), QStringList{"您没有导出权！"});
     }
 
     void closingWithoutEditsDoesNotAsk() {

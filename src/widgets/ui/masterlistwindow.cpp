@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "services/ui/exporttospreadsheet.h"
 #include "store/editabletable.h"
 #include "store/storeerror.h"
 #include "widgets/containsfilter.h"
@@ -41,6 +42,7 @@ MasterListWindow::MasterListWindow(const Database& db, MasterListConfig config, 
     toolBar_ = new QToolBar(this);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     toolBar_->addAction(QStringLiteral("保存[&S]"), this, [this] { save(true); });
+    toolBar_->addAction(QStringLiteral("导出[&O]"), this, &MasterListWindow::exportRows);
     toolBar_->addAction(QStringLiteral("退出[&E]"), this, &QWidget::close);
 
     filterBar_ = new QHBoxLayout;
@@ -105,6 +107,15 @@ bool MasterListWindow::save(bool showSuccess) {
         QMessageBox::information(this, QStringLiteral("提示"), QStringLiteral("保存成功！"));
     }
     return true;
+}
+
+void MasterListWindow::exportRows() {
+    QList<int> columns;
+    for (const DataGrid::ShownColumn& c : grid_->shownColumns()) {
+        columns << c.sourceColumn;
+    }
+    ExportToSpreadsheet(this, grid_->view()->model(), columns, config_.title,
+                        QStringLiteral("黑体"), 18);
 }
 
 int MasterListWindow::currentRow() const {

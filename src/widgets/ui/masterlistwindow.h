@@ -26,7 +26,7 @@ struct MasterListConfig {
     QString saveFailureText;
 };
 
-// The window shape every master list shares: a tool bar with 保存 and 退出,
+// The window shape every master list shares: a tool bar with 保存, 导出 and 退出,
 // the filter box and record navigator, the grid, and the question on closing
 // with unsaved edits. Each list adds its own buttons and rules.
 class MasterListWindow : public QWidget {
@@ -51,6 +51,8 @@ public:
     int currentRow() const;
     void appendRow();
     void deleteCurrentRow();
+    // The shown rows and columns into a spreadsheet, titled as the window.
+    void exportRows();
 
 signals:
     void saved();
