@@ -16,8 +16,7 @@
 
 #include "services/pinyin.h"
 #include "services/tcovexcel.h"
-#include "store/database.h"
-#include "store/schemaupgrade.h"
+#include "store/datamodule.h"
 
 namespace {
 
@@ -131,13 +130,11 @@ int main(int argc, char* argv[]) {
           base.median);
     print("export .xls", "65534 x 10", exportTime(65534, dir.filePath("export.xls")));
 
-    const QString dbFile = dir.filePath(QStringLiteral("data.db"));
-    Database::createSqliteFile(dbFile);
-    Database db;
-    ConnectionSettings s;
-    s.sqliteFile = dbFile;
-    db.open(s);
-    SchemaUpgrade::ensureCurrent(db);
+    const ProgramHome home(dir.filePath(QStringLiteral("home")));
+    home.createLayout();
+    TDM_CS dataModule(home);
+    dataModule.openConnection(true);
+    const Database& db = dataModule.connection();
     // Names from level one and beyond it, so the table is consulted too.
     const QString pool = QStringLiteral(
         "张王李赵刘陈杨黄周吴徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘蒋蔡余杜叶程苏魏"

@@ -73,7 +73,7 @@ Login::Outcome Login::attempt(const QString& loginName, const QString& password,
             return wrongPasswords_ >= kMaxWrongPasswords ? Outcome::TooManyFailures
                                                          : Outcome::WrongPassword;
         }
-        if (!StoredPassword::isHashed(stored)) {
+        if (!PasswordHash::isHash(stored)) {
             db_.exec(QStringLiteral("update BM_YG set MM = ? where BM = ?"),
                      {PasswordHash::make(password), code});
         }

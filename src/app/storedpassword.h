@@ -6,7 +6,6 @@
 // the password as typed.
 namespace StoredPassword {
 
-bool isHashed(const QString& stored);
 bool matches(const QString& typed, const QString& stored);
 
 }  // namespace StoredPassword

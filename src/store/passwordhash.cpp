@@ -45,6 +45,10 @@ QString make(const QString& password) {
              QString::fromLatin1(derive(password, salt, kIterations).toBase64()));
 }
 
+bool isHash(const QString& stored) {
+    return stored.startsWith(QLatin1String(kScheme) + QLatin1Char('$'));
+}
+
 bool verify(const QString& password, const QString& stored) {
     const QStringList parts = stored.split(QLatin1Char('$'));
     if (parts.size() != 4 || parts[0] != QLatin1String(kScheme)) {

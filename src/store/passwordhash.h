@@ -9,6 +9,8 @@ namespace PasswordHash {
 inline constexpr auto kDefaultPassword = "888";
 
 QString make(const QString& password);
+// Whether a stored value is one of our hashes (rows from elsewhere may hold the password as typed).
+bool isHash(const QString& stored);
 bool verify(const QString& password, const QString& stored);
 
 }  // namespace PasswordHash
