@@ -1,5 +1,7 @@
 #include "orders/orderline.h"
 
+#include "orders/order.h"
+
 #include <QStringList>
 
 #include "masterdata/productrecord.h"
@@ -7,8 +9,6 @@
 #include "store/decimal4.h"
 
 namespace {
-
-const QString kWalkInCustomer = QStringLiteral("999");
 
 // The line's own rule when it has one, else the company's money per point.
 std::optional<Decimal2> divisorOf(const OrderLine& line, int pointsDivisor) {
@@ -22,18 +22,6 @@ std::optional<Decimal2> divisorOf(const OrderLine& line, int pointsDivisor) {
     return d;
 }
 
-// Points are stored to the cent, rounded half away from zero.
-Decimal2 divide(Decimal2 amount, Decimal2 divisor) {
-    const std::int64_t numerator = amount.cents() * 100;
-    std::int64_t quotient = numerator / divisor.cents();
-    const std::int64_t remainder = numerator % divisor.cents();
-    if (2 * (remainder < 0 ? -remainder : remainder) >=
-        (divisor.cents() < 0 ? -divisor.cents() : divisor.cents())) {
-        quotient += (numerator < 0) != (divisor.cents() < 0) ? -1 : 1;
-    }
-    return Decimal2::fromCents(quotient);
-}
-
 // The amount rule: a negative amount rounds away from zero like a positive one
 // (quantity -1 at 1.23 is -1.23).
 Decimal2 amountOf(Decimal2 quantity, Decimal2 price) {
@@ -44,7 +32,7 @@ void applyPoints(OrderLine& line, Decimal2 divisor) {
     if (line.TJF) {
         line.TJFJE = line.JE;
     }
-    line.MXJF = divide(line.TJFJE.value_or(Decimal2()), divisor);
+    line.MXJF = DivideToCents(line.TJFJE.value_or(Decimal2()), divisor);
 }
 
 }  // namespace
@@ -144,7 +132,6 @@ OrderTotals ComputeTotals(const QList<OrderLine>& lines, const QString& memberCo
         points += line.MXJF;
     }
     // Whole points, truncated toward zero.
-    t.JF = memberCode == kWalkInCustomer ? Decimal2()
-                                         : Decimal2::fromUnits(points.cents() / 100);
+    t.JF = memberCode == kWalkInCustomer ? Decimal2() : Decimal2::fromUnits(points.cents() / 100);
     return t;
 }

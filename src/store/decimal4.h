@@ -22,3 +22,16 @@ constexpr Decimal2 ToCents(Decimal4 x) {
     const std::int64_t cents = (magnitude + 50) / 100;
     return Decimal2::fromCents(x.tenThousandths < 0 ? -cents : cents);
 }
+
+// A quotient rounded to cents, halves away from zero (points per money, an
+// average cost). The divisor must not be zero.
+constexpr Decimal2 DivideToCents(Decimal2 amount, Decimal2 divisor) {
+    const std::int64_t numerator = amount.cents() * 100;
+    std::int64_t quotient = numerator / divisor.cents();
+    const std::int64_t remainder = numerator % divisor.cents();
+    if (2 * (remainder < 0 ? -remainder : remainder) >=
+        (divisor.cents() < 0 ? -divisor.cents() : divisor.cents())) {
+        quotient += (numerator < 0) != (divisor.cents() < 0) ? -1 : 1;
+    }
+    return Decimal2::fromCents(quotient);
+}

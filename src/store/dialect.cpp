@@ -13,6 +13,10 @@ QString Dialect::beginTransaction() const {
     return engine_ == Engine::Sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
 }
 
+QString Dialect::forUpdate() const {
+    return engine_ == Engine::Sqlite ? QString() : QStringLiteral(" for update");
+}
+
 QString Dialect::columnType(ColumnType type, int length) const {
     switch (type) {
         case ColumnType::Text:

@@ -22,6 +22,9 @@ public:
     // SQLite takes the write lock at once so that two writers cannot both
     // read and then fail on the upgrade to a write lock.
     QString beginTransaction() const;
+    // Appended to a select that reads rows the transaction will change. SQLite
+    // needs none: BEGIN IMMEDIATE already holds the write lock.
+    QString forUpdate() const;
 
     QString columnType(ColumnType type, int length) const;
     // The surrogate key that keeps lines in the order they were written.

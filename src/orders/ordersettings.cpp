@@ -1,0 +1,19 @@
+#include "orders/ordersettings.h"
+
+#include "store/inifile.h"
+
+OrderSettings OrderSettings::read(const IniFile& ini) {
+    const auto on = [&ini](const char* key) {
+        return ini.readString(QStringLiteral("xsd"), QString::fromLatin1(key),
+                              QStringLiteral("F")) == QLatin1String("T");
+    };
+    OrderSettings s;
+    s.KH_SK = on("KH_SK");
+    s.SKTS = on("SKTS");
+    s.skdy = on("skdy");
+    s.tcqx = on("tcqx");
+    s.zdkd = on("zdkd");
+    s.qk = on("qk");
+    s.NOFKC = on("NOFKC");
+    return s;
+}
