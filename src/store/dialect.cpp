@@ -61,6 +61,19 @@ QString Dialect::roundMoney(const QString& expression) const {
     return expression;
 }
 
+QString Dialect::likeContains(const QString& column) const {
+    return QStringLiteral("%1 %2 ? escape '\\'")
+        .arg(column, engine_ == Engine::Sqlite ? QStringLiteral("like") : QStringLiteral("ilike"));
+}
+
+QString Dialect::containsPattern(const QString& text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
 bool Dialect::isRetryable(const QString& nativeCode) const {
     return engine_ == Engine::Postgres &&
            (nativeCode == QLatin1String("40001") || nativeCode == QLatin1String("40P01"));

@@ -39,6 +39,11 @@ public:
     // floating point, so running totals (ZHYE = ZHYE - ?) would drift otherwise.
     QString roundMoney(const QString& expression) const;
 
+    // "column contains the bound text" without regard to case, the text bound
+    // through containsPattern() so that %, _ and \ are found as typed.
+    QString likeContains(const QString& column) const;
+    static QString containsPattern(const QString& text);
+
     // Serialization failures and deadlocks: the whole transaction may be retried.
     bool isRetryable(const QString& nativeCode) const;
 

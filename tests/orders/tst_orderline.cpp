@@ -24,7 +24,8 @@ ProductRecord product(const char* retail = "100", bool discounted = true, bool p
     return p;
 }
 
-OrderLine filled(const ProductRecord& p, int level = 0, const char* discount = "1", int divisor = 10) {
+OrderLine filled(const ProductRecord& p, int level = 0, const char* discount = "1",
+                 int divisor = 10) {
     const LineFill fill = FillLine(p, level, d(discount), divisor);
     return fill.line.value_or(OrderLine{});
 }
@@ -74,9 +75,15 @@ private slots:
         QTest::addColumn<QString>("zk");
         QTest::addColumn<QString>("dj");
         QTest::addColumn<QString>("ml");
-        QTest::newRow("discounted product") << true << 0 << "0.90" << "90.00" << "50.00";
-        QTest::newRow("product without discount") << false << 0 << "1.00" << "100.00" << "60.00";
-        QTest::newRow("level two price") << true << 2 << "0.90" << "81.00" << "41.00";
+        QTest::newRow("discounted product") << true << 0 << "0.90"
+                                            << "90.00"
+                                            << "50.00";
+        QTest::newRow("product without discount") << false << 0 << "1.00"
+                                                  << "100.00"
+                                                  << "60.00";
+        QTest::newRow("level two price") << true << 2 << "0.90"
+                                         << "81.00"
+                                         << "41.00";
     }
     void fillTakesPriceDiscountAndPoints() {
         QFETCH(bool, discounted);
@@ -131,18 +138,36 @@ private slots:
         QTest::addColumn<QString>("je");
         QTest::addColumn<QString>("ml");
         QTest::addColumn<QString>("mxjf");
-        QTest::newRow("quantity 3 at 33.33") << LineField::SL << "3" << "100.00" << "300.00"
-                                             << "180.00" << "30.00";
-        QTest::newRow("discount 0.85") << LineField::ZK << "0.85" << "85.00" << "85.00" << "45.00"
+        QTest::newRow("quantity 3 at 33.33") << LineField::SL << "3"
+                                             << "100.00"
+                                             << "300.00"
+                                             << "180.00"
+                                             << "30.00";
+        QTest::newRow("discount 0.85") << LineField::ZK << "0.85"
+                                       << "85.00"
+                                       << "85.00"
+                                       << "45.00"
                                        << "8.50";
-        QTest::newRow("list price 99.99") << LineField::ZQDJ << "99.99" << "99.99" << "99.99"
-                                          << "59.99" << "10.00";
-        QTest::newRow("unit price") << LineField::DJ << "33.33" << "33.33" << "33.33" << "-6.67"
+        QTest::newRow("list price 99.99") << LineField::ZQDJ << "99.99"
+                                          << "99.99"
+                                          << "99.99"
+                                          << "59.99"
+                                          << "10.00";
+        QTest::newRow("unit price") << LineField::DJ << "33.33"
+                                    << "33.33"
+                                    << "33.33"
+                                    << "-6.67"
                                     << "3.33";
-        QTest::newRow("amount typed, price kept")
-            << LineField::JE << "255" << "100.00" << "255.00" << "215.00" << "25.50";
-        QTest::newRow("points typed stay") << LineField::MXJF << "7" << "100.00" << "100.00"
-                                           << "60.00" << "7.00";
+        QTest::newRow("amount typed, price kept") << LineField::JE << "255"
+                                                  << "100.00"
+                                                  << "255.00"
+                                                  << "215.00"
+                                                  << "25.50";
+        QTest::newRow("points typed stay") << LineField::MXJF << "7"
+                                           << "100.00"
+                                           << "100.00"
+                                           << "60.00"
+                                           << "7.00";
     }
     void changesKeepTheLineConsistent() {
         QFETCH(LineField, field);
@@ -195,7 +220,7 @@ private slots:
         QCOMPARE(t.ZJE, d("155"));
         QCOMPARE(t.ZSL, Decimal2());
         QCOMPARE(t.ZML, d("155"));  // 215 and -60
-        QCOMPARE(t.JF, d("15"));  // 25.5 - 10, truncated
+        QCOMPARE(t.JF, d("15"));    // 25.5 - 10, truncated
         QCOMPARE(ComputeTotals({a}, QStringLiteral("0001")).JF, d("25"));
         QCOMPARE(ComputeTotals({a}, QStringLiteral("999")).JF, Decimal2());
         QCOMPARE(ComputeTotals({}, QStringLiteral("0001")).ZJE, Decimal2());
