@@ -404,6 +404,7 @@ private slots:
                                 &QAction::triggered);
         window->menuAction(QStringLiteral("BZ_GY"))->trigger();
         auto* about = child<TGY>(window.get(), "TGY");
+        QCOMPARE(about->size(), QSize(550, 340));
         QCOMPARE(child<QLabel>(about, "Label1")->text(), branding().SoftwareName);
         QTest::keyClick(about, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(receiptQuery.count(), 0);

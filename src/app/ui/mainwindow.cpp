@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -53,6 +54,8 @@ Tform1::Tform1(TDM_CS& dataModule, bool createDefaultDatabase, QWidget* parent)
     : QMainWindow(parent), ini_(dataModule.home().iniPath()) {
     setObjectName(QStringLiteral("Tform1"));
     setWindowTitle(QStringLiteral("Zorlik管理系统"));
+    // Child windows show the program's icon, not the toolkit's.
+    setWindowIcon(QIcon(builtinPicture(QSize(32, 32), QStringLiteral("Z"))));
     branding() = Branding::fromIni(ini_);
 
     buildMenus();
