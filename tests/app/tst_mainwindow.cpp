@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -142,6 +143,20 @@ private slots:
                      .match(clock)
                      .hasMatch(),
                  qPrintable(clock));
+    }
+
+    void quittingTheLoginOffersNoWindow() {
+        ShellHome home(TestSupport::currentEngine());
+        QTimer esc;
+        connect(&esc, &QTimer::timeout, this, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+        });
+        esc.start(10);
+        const Tform1 window(home.dataModule(), false);
+        QVERIFY(!window.loggedIn());
+        QVERIFY(session().CurrentOperatorCode.isEmpty());
     }
 
     void everyMenuEntryIsThereWithItsVisibility() {
