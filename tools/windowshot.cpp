@@ -1,4 +1,4 @@
-// Pictures of the program's windows for the README and the issues, without a display:
+// Pictures of the program's windows for the README, taken without a display:
 //
 //   zorlik-windowshot --home DIR [--user sa] [--password 888] [--delay 500]
 //                     --shot Tdl=login.png --shot YW=main.png --shot JC_KH=members.png
