@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/clocktext.h"
 #include "app/exitbackup.h"
 #include "app/login.h"
 #include "app/menurights.h"
@@ -79,6 +80,14 @@ private slots:
         QFETCH(bool, allowed);
         QCOMPARE(MenuRights::entryAllowed(menuRights, QStringLiteral("318"), operatorCode),
                  allowed);
+    }
+
+    void clockIgnoresTheLocale() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(clockText(QDateTime(QDate(2026, 12, 13), QTime(9, 5, 7))),
+                 QStringLiteral("2026-12-13 09:05:07 星期日"));
+        QLocale::setDefault(before);
     }
 
     void loginPaths() {

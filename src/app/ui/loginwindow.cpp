@@ -64,6 +64,7 @@ Tdl::Tdl(TDM_CS& dataModule, bool createDefaultDatabase, QWidget* parent)
     BitBtn3->setAutoDefault(false);
 
     auto* form = new QGridLayout;
+    form->setContentsMargins(0, 14, 0, 10);
     form->addWidget(new QLabel(QStringLiteral("登录名称："), this), 0, 0);
     form->addWidget(Edit1, 0, 1);
     form->addWidget(new QLabel(QStringLiteral("登录密码："), this), 1, 0);

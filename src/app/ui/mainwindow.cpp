@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -22,6 +22,7 @@
 
 #include "app/appdatamodule.h"
 #include "app/branding.h"
+#include "app/clocktext.h"
 #include "app/employeerights.h"
 #include "app/exitbackup.h"
 #include "app/menurights.h"
@@ -35,7 +36,6 @@
 #include "app/ui/mdichild.h"
 #include "app/ui/passwordwindow.h"
 #include "app/ui/permissionswindow.h"
-#include "app/weekdayname.h"
 #include "store/datamodule.h"
 #include "store/storeerror.h"
 
@@ -54,6 +54,8 @@ Tform1::Tform1(TDM_CS& dataModule, bool createDefaultDatabase, QWidget* parent)
     : QMainWindow(parent), ini_(dataModule.home().iniPath()) {
     setObjectName(QStringLiteral("Tform1"));
     setWindowTitle(QStringLiteral("Zorlik管理系统"));
+    // Child windows show the program's icon, not the toolkit's.
+    setWindowIcon(QIcon(builtinPicture(QSize(32, 32), QStringLiteral("Z"))));
     branding() = Branding::fromIni(ini_);
 
     buildMenus();
@@ -144,7 +146,7 @@ QWidget* Tform1::buildTitleStrip() {
     QFont title = Label1->font();
     title.setFamilies({QStringLiteral("LiSu"), QStringLiteral("隶书"),
                        QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    title.setPixelSize(40);
+    title.setPixelSize(48);
     Label1->setFont(title);
     Label1->setStyleSheet(QStringLiteral("color: white;"));
     Image1 = new ClickableLabel(panel);
@@ -320,9 +322,7 @@ bool Tform1::FormCloseQuery() {
 }
 
 void Tform1::Timer1Timer() {
-    const QDateTime now = QDateTime::currentDateTime();
-    statusClock_->setText(QLocale::system().toString(now, QLocale::ShortFormat) + QLatin1Char(' ') +
-                          weekdayName(now.date()));
+    statusClock_->setText(clockText(QDateTime::currentDateTime()));
 }
 
 void Tform1::XT_SJClick() {
