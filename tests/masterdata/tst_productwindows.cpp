@@ -174,6 +174,60 @@ private slots:
         QCOMPARE(field(db, "select count(*) from BM_SP").toInt(), 1);
     }
 
+    void productWindowToolsCopyInitialsAndPicture() {
+        TestDatabase t(TestSupport::currentEngine());
+        const Database& db = t.db();
+        seedProducts(db);
+        TFormSP w(db);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        GridView* view = w.grid()->view();
+        QPushButton* copy = nullptr;
+        QPushButton* paste = nullptr;
+        for (QPushButton* b : w.findChildren<QPushButton*>()) {
+            if (b->text() == QStringLiteral("整行复制")) {
+                copy = b;
+            } else if (b->text() == QStringLiteral("整行粘贴")) {
+                paste = b;
+            }
+        }
+        QVERIFY(!paste->isEnabled());
+        view->setCurrentIndex(view->model()->index(0, 0));
+        copy->click();
+        QVERIFY(paste->isEnabled());
+        view->setCurrentIndex(view->model()->index(1, 0));
+        paste->click();
+        QCOMPARE(w.table()->value(1, QStringLiteral("BM")).toString(), QStringLiteral("01002"));
+        QCOMPARE(w.table()->value(1, QStringLiteral("MC")).toString(), QStringLiteral("水晶相册"));
+
+        w.table()->setValue(0, QStringLiteral("JP"), QStringLiteral("X"));
+        {
+            ModalAnswer yes(QMessageBox::Yes);
+            toolBarAction(&w, QStringLiteral("简拼[&J]"))->trigger();
+            QCOMPARE(yes.texts(), QStringList{"您确定要重新生成简拼吗？"});
+        }
+        QCOMPARE(field(db, "select JP from BM_SP where BM = ?", {"01001"}).toString(),
+                 QStringLiteral("SJXC"));
+        QCOMPARE(field(db, "select MC from BM_SP where BM = ?", {"01002"}).toString(),
+                 QStringLiteral("水晶相册"));
+
+        // The picture is stored and the list read again at the same row.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("a.png"));
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QVERIFY(image.save(file));
+        view->setCurrentIndex(view->model()->index(1, 2));
+        w.showPicture();
+        auto* picture = w.findChild<TBM_TP*>();
+        QVERIFY(picture && picture->isVisible());
+        picture->choosePicture(file);
+        picture->close();
+        QCOMPARE(w.table()->value(1, QStringLiteral("TP")).toString(), file);
+        QCOMPARE(view->currentIndex().row(), 1);
+        QCOMPARE(view->currentIndex().column(), 2);
+    }
+
     void clearingAsksFirstAndNeedsTheRight_data() {
         QTest::addColumn<QString>("rights");
         QTest::addColumn<int>("answer");
