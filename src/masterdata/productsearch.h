@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+
+#include "masterdata/productquery.h"
 
 class Database;
 
-// Products a quick-box text stands for: the pinyin initials or the barcode
-// contain it, or the code is it. Throws StoreError.
+// The quick product box of the documents: a product matches when its pinyin
+// initials or its barcode contain the text, or its code is the text. Letters
+// match without regard to case; ', % and _ are found as typed.
+ProductQuery QuickMatches(const QString& text);
+
+// How many products match. Throws StoreError.
 int CountQuickMatches(const Database& db, const QString& text);
-// Their codes in code order.
-QStringList QuickMatches(const Database& db, const QString& text);

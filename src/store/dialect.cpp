@@ -66,12 +66,16 @@ QString Dialect::likeContains(const QString& column) const {
         .arg(column, engine_ == Engine::Sqlite ? QStringLiteral("like") : QStringLiteral("ilike"));
 }
 
-QString Dialect::containsPattern(const QString& text) {
+QString Dialect::likeLiteral(const QString& text) {
     QString escaped = text;
     escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
         .replace(QLatin1Char('%'), QStringLiteral("\\%"))
         .replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
+    return escaped;
+}
+
+QString Dialect::containsPattern(const QString& text) {
+    return QLatin1Char('%') + likeLiteral(text) + QLatin1Char('%');
 }
 
 bool Dialect::isRetryable(const QString& nativeCode) const {

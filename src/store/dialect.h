@@ -43,6 +43,9 @@ public:
     // through containsPattern() so that %, _ and \ are found as typed.
     QString likeContains(const QString& column) const;
     static QString containsPattern(const QString& text);
+    // The text as a LIKE pattern that finds it as typed: %, _ and the escape
+    // character itself lose their wildcard meaning (pair with "escape '\'").
+    static QString likeLiteral(const QString& text);
 
     // Serialization failures and deadlocks: the whole transaction may be retried.
     bool isRetryable(const QString& nativeCode) const;

@@ -36,6 +36,7 @@
 #include "app/ui/mdichild.h"
 #include "app/ui/passwordwindow.h"
 #include "app/ui/permissionswindow.h"
+#include "masterdata/ui/productmenus.h"
 #include "store/datamodule.h"
 #include "store/storeerror.h"
 
@@ -251,6 +252,7 @@ void Tform1::connectMenuEntries() {
     });
     on("BZ_GY", &Tform1::BZ_GYClick);
     on("BZ_TC", &QWidget::close);
+    connectProductMenus(*this);
 }
 
 void Tform1::SetupQX() {

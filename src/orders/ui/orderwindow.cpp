@@ -23,6 +23,7 @@
 
 #include "app/rights.h"
 #include "app/session.h"
+#include "masterdata/packageseries.h"
 #include "masterdata/productsearch.h"
 #include "orders/orderbuttons.h"
 #include "orders/ordercustomer.h"
@@ -30,7 +31,6 @@
 #include "orders/ordernumber.h"
 #include "orders/orderprint.h"
 #include "orders/orderstore.h"
-#include "orders/packageseries.h"
 #include "print/documentdata.h"
 #include "print/printerror.h"
 #include "print/ticketprinter.h"
@@ -911,7 +911,10 @@ void Txsd::BitBtn1Click() {
     if (matches == 1) {
         QString code;
         try {
-            code = QuickMatches(db_, text).value(0);
+            const ProductQuery query = QuickMatches(text);
+            code = db_.value(QStringLiteral("select BM from BM_SP ") + query.whereAndOrder,
+                             query.params)
+                       .toString();
         } catch (const StoreError&) {
         }
         if (!code.isEmpty()) {
@@ -930,14 +933,16 @@ void Txsd::TXXZSelect(const QString& name) {
     if (!loaded_ || name.isEmpty()) {
         return;
     }
-    QList<PackageItem> items;
+    QList<PackageLine> items;
     try {
-        items = PackageSeriesItems(db_, name);
+        if (const std::optional<QString> series = PackageSeriesCode(db_, name)) {
+            items = PackageSeriesLines(db_, *series);
+        }
     } catch (const StoreError& e) {
         QMessageBox::warning(this, kCaption, e.message());
         return;
     }
-    for (const PackageItem& item : items) {
+    for (const PackageLine& item : items) {
         const int row = lines_->appendLine();
         if (!lines_->setProductCode(row, item.BM)) {
             lines_->removeLine(row);
