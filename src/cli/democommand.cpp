@@ -1,6 +1,7 @@
 #include "cli/democommand.h"
 
 #include <QDate>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 
@@ -259,9 +260,13 @@ void insertPackageSeries(const Database& db) {
         {"01", "060004", 1}, {"02", "010002", 1}, {"02", "040001", 1}, {"02", "040002", 2},
     };
     for (const Row& r : rows) {
-        db.exec(QStringLiteral("insert into BM_TX (BM, MC, SL, DJ, LB) "
-                               "select BM, MC, ?, LSJ, ? from BM_SP where BM = ?"),
-                {money(r.quantity), QString::fromUtf8(r.series), QString::fromUtf8(r.product)});
+        QSqlQuery product = db.exec(QStringLiteral("select MC, LSJ from BM_SP where BM = ?"),
+                                    {QString::fromUtf8(r.product)});
+        product.next();
+        db.exec(QStringLiteral("insert into BM_TX (BM, MC, SL, DJ, LB) values (?, ?, ?, ?, ?)"),
+                {QString::fromUtf8(r.product), product.value(0).toString(), money(r.quantity),
+                 QVariant::fromValue(Decimal2::fromVariant(product.value(1))),
+                 QString::fromUtf8(r.series)});
     }
 }
 

@@ -1,7 +1,11 @@
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "clirun.h"
+#include "store/database.h"
+#include "store/decimal2.h"
+#include "support/testdatabase.h"
 
 namespace {
 
@@ -84,6 +88,41 @@ private slots:
         QCOMPARE(cli({QStringLiteral("init"), QStringLiteral("--home"), dir.path()}).exitCode, 0);
         const Run r = demo(dir.path());
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    }
+
+    void fillsAPostgresDatabase() {
+        if (!TestSupport::postgresAvailable()) {
+            QSKIP("no PostgreSQL server: run the tests through the test command");
+        }
+        const QString name =
+            QStringLiteral("zorlik_demo_%1").arg(QCoreApplication::applicationPid());
+        Database admin;
+        admin.open(TestSupport::postgresSettings(QStringLiteral("postgres")));
+        admin.exec(QStringLiteral("create database %1").arg(name));
+        {
+            QTemporaryDir home;
+            const ConnectionSettings pg = TestSupport::postgresSettings(name);
+            QFile ini(home.filePath(QStringLiteral("Default.ini")));
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write(QStringLiteral("[dbdz]\ndriver=QPSQL\nhost=%1\nport=%2\nname=%3\nuser=%4\n"
+                                     "password=%5\n")
+                          .arg(pg.host)
+                          .arg(pg.port)
+                          .arg(pg.name, pg.user, pg.password)
+                          .toUtf8());
+            ini.close();
+            const Run r = demo(home.path());
+            QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+            Database db;
+            db.open(pg);
+            QCOMPARE(db.value(QStringLiteral("select count(*) from BM_SP")).toInt(), 40);
+            QCOMPARE(db.value(QStringLiteral("select count(*) from BM_TX")).toInt(), 8);
+            QCOMPARE(Decimal2::fromVariant(
+                         db.value(QStringLiteral("select SJ3 from BM_SP where BM = '010002'"))),
+                     Decimal2::fromUnits(5279));
+            db.close();
+        }
+        admin.exec(QStringLiteral("drop database %1").arg(name));
     }
 };
 
