@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "cli/democommand.h"
 #include "cli/servicecommands.h"
 #include "store/programhome.h"
 
@@ -17,7 +18,8 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("init：创建或检查程序目录和数据库；info：显示数据库信息"));
+        QStringLiteral(
+            "init：创建或检查程序目录和数据库；info：显示数据库信息；demo：装入演示数据"));
     parser.addOption({QStringLiteral("home"), QStringLiteral("程序目录"), QStringLiteral("DIR")});
     parser.process(app);
 
@@ -33,6 +35,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == QLatin1String("info") && args.size() == 1) {
         return CliCommands::info(home, out, err);
+    }
+    if (command == QLatin1String("demo") && args.size() == 1) {
+        return CliCommands::demo(home, out, err);
     }
     if (const std::optional<int> rc = ServiceCommands::run(command, args.mid(1), home, out, err)) {
         return *rc;

@@ -3,33 +3,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "clirun.h"
 #include "store/database.h"
 #include "store/schema.h"
 #include "support/testdatabase.h"
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-Run cli(const QStringList& arguments) {
-    return run(QStringLiteral(ZORLIK_CLI), arguments);
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);

@@ -37,6 +37,7 @@
 #include "app/ui/passwordwindow.h"
 #include "app/ui/permissionswindow.h"
 #include "masterdata/ui/productmenus.h"
+#include "masterdata/ui/staffmenus.h"
 #include "store/datamodule.h"
 #include "store/storeerror.h"
 
@@ -215,7 +216,7 @@ void Tform1::buildStatusBar() {
     statusBar()->addWidget(statusClock_, 1);
 }
 
-void Tform1::loadCompany() {
+bool Tform1::loadCompany() {
     QString companyName;
     QString picture;
     try {
@@ -232,6 +233,7 @@ void Tform1::loadCompany() {
     }
     const QPixmap background(homeFile(picture.isEmpty() ? kDefaultBackground : picture));
     Image2->setPicture(background);
+    return picture.isEmpty() || !background.isNull();
 }
 
 void Tform1::connectMenuEntries() {
@@ -253,6 +255,7 @@ void Tform1::connectMenuEntries() {
     on("BZ_GY", &Tform1::BZ_GYClick);
     on("BZ_TC", &QWidget::close);
     connectProductMenus(*this);
+    connectStaffMenus(*this);
 }
 
 void Tform1::SetupQX() {

@@ -37,6 +37,9 @@ public:
 
     // Enables the entries of menus 1 to 4 for the current operator.
     void SetupQX();
+    // Shows the company name and background picture; false when the chosen
+    // picture cannot be read.
+    bool loadCompany();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,7 +50,6 @@ private:
     QWidget* buildTitleStrip();
     QWidget* buildButtonBar();
     void buildStatusBar();
-    void loadCompany();
     void connectMenuEntries();
     bool FormCloseQuery();
     void Timer1Timer();

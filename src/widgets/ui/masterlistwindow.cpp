@@ -41,15 +41,20 @@ MasterListWindow::MasterListWindow(const Database& db, MasterListConfig config, 
 
     toolBar_ = new QToolBar(this);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    toolBar_->addAction(QStringLiteral("保存[&S]"), this, [this] { save(true); });
-    toolBar_->addAction(QStringLiteral("导出[&O]"), this, &MasterListWindow::exportRows);
+    toolBar_->addAction(QStringLiteral("保存[&S]"), this, [this] { save(true); })
+        ->setVisible(config_.saveButton);
+    toolBar_->addAction(QStringLiteral("导出[&O]"), this, &MasterListWindow::exportRows)
+        ->setVisible(config_.exportButton);
     toolBar_->addAction(QStringLiteral("退出[&E]"), this, &QWidget::close);
 
     filterBar_ = new QHBoxLayout;
-    filterBar_->addWidget(new QLabel(QStringLiteral("过滤："), this));
+    auto* filterLabel = new QLabel(QStringLiteral("过滤："), this);
+    filterBar_->addWidget(filterLabel);
     filterBox_ = new QLineEdit(this);
     filterBox_->setClearButtonEnabled(true);
     filterBar_->addWidget(filterBox_);
+    filterLabel->setVisible(!config_.filterFields.isEmpty());
+    filterBox_->setVisible(!config_.filterFields.isEmpty());
     connect(filterBox_, &QLineEdit::textChanged, filter_, &ContainsFilter::setText);
     const QList<std::pair<QString, QString>> navigation = {
         {QStringLiteral("|◀"), QStringLiteral("第一条")},
@@ -72,6 +77,11 @@ MasterListWindow::MasterListWindow(const Database& db, MasterListConfig config, 
     connect(nav[3], &QToolButton::clicked, this, [this] { moveTo(filter_->rowCount() - 1); });
     connect(nav[4], &QToolButton::clicked, this, &MasterListWindow::appendRow);
     connect(nav[5], &QToolButton::clicked, this, &MasterListWindow::deleteCurrentRow);
+    for (int i = 0; i < nav.size(); ++i) {
+        const bool edits = i >= 4;
+        nav[i]->setVisible(config_.navigator == Navigator::Full ||
+                           (edits && config_.navigator == Navigator::InsertDelete));
+    }
     filterBar_->addStretch();
 
     grid_ = new DataGrid(this);

@@ -15,6 +15,8 @@ class DataGrid;
 class Database;
 class EditableTable;
 
+enum class Navigator { Full, InsertDelete, None };
+
 // What makes one master list: its table and rows, grid, filter and messages.
 struct MasterListConfig {
     QString title;
@@ -24,6 +26,10 @@ struct MasterListConfig {
     QList<GridColumn> columns;
     QStringList filterFields;
     QString saveFailureText;
+    // The parts of the shape a list leaves out; no filter fields, no filter box.
+    bool saveButton = true;
+    bool exportButton = true;
+    Navigator navigator = Navigator::Full;
 };
 
 // The window shape every master list shares: a tool bar with 保存, 导出 and 退出,
