@@ -36,6 +36,7 @@
 #include "app/ui/passwordwindow.h"
 #include "app/ui/permissionswindow.h"
 #include "app/weekdayname.h"
+#include "masterdata/ui/membermenus.h"
 #include "store/datamodule.h"
 #include "store/storeerror.h"
 
@@ -249,6 +250,7 @@ void Tform1::connectMenuEntries() {
     });
     on("BZ_GY", &Tform1::BZ_GYClick);
     on("BZ_TC", &QWidget::close);
+    connectMemberMenus(*this);
 }
 
 void Tform1::SetupQX() {
