@@ -10,10 +10,6 @@ MemberRows MembersButWalkIn() {
     return {QStringLiteral("where BM <> ? order by BM asc"), {kWalkInMemberCode}};
 }
 
-MemberRows AllMembers() {
-    return {QStringLiteral("order by BM asc"), {}};
-}
-
 std::optional<MemberRows> RecentMembers(const QString& dayCount, const QDate& today) {
     if (!IsDecimalText(dayCount)) {
         return MembersButWalkIn();

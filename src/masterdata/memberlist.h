@@ -17,8 +17,6 @@ struct MemberRows {
 
 // The member window's rows: every member but the walk-in customer.
 MemberRows MembersButWalkIn();
-// The picker's rows: every member, the walk-in customer too.
-MemberRows AllMembers();
 // "最近 n 天内办卡会员": the members who joined in the n days ending today (0
 // gives none); a text that is no number gives the member window's rows again.
 // Nothing when the number is not whole.

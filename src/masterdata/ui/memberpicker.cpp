@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "masterdata/memberlist.h"
-#include "store/editabletable.h"
+#include "masterdata/memberpicklist.h"
 #include "store/storeerror.h"
 #include "widgets/containsfilter.h"
 #include "widgets/ui/datagrid.h"
@@ -41,9 +41,9 @@ Txzkh::Txzkh(const Database& db, const QString& filterText, QWidget* parent)
     setWindowTitle(QStringLiteral("客户选择"));
     resize(708, 465);
 
-    table_ = new EditableTable(db_, QStringLiteral("BM_KH"), this);
+    members_ = new MemberPickList(this);
     filter_ = new ContainsFilter(this);
-    filter_->setSourceModel(table_);
+    filter_->setSourceModel(members_);
     filter_->setFields(MemberFilterFields(false));
 
     auto* bar = new QHBoxLayout;
@@ -78,8 +78,7 @@ void Txzkh::showEvent(QShowEvent* event) {
     chosenCode_.clear();
     chosenName_.clear();
     try {
-        const MemberRows rows = AllMembers();
-        table_->load(rows.whereAndOrder, rows.params);
+        members_->load(db_);
     } catch (const StoreError& e) {
         QMessageBox::warning(this, QStringLiteral("提示"), e.message());
     }
@@ -100,7 +99,7 @@ void Txzkh::done(int result) {
 void Txzkh::showFirstRowIfNone() {
     GridView* view = grid_->view();
     if (!view->currentIndex().isValid() && view->model()->rowCount() > 0) {
-        view->setCurrentIndex(view->model()->index(0, table_->column(QStringLiteral("BM"))));
+        view->setCurrentIndex(view->model()->index(0, 0));
     }
 }
 
@@ -123,8 +122,8 @@ void Txzkh::choose() {
         return;
     }
     const int row = filter_->mapToSource(filter_->index(current.row(), 0)).row();
-    chosenCode_ = table_->value(row, QStringLiteral("BM")).toString();
-    chosenName_ = table_->value(row, QStringLiteral("MC")).toString();
+    chosenCode_ = members_->code(row);
+    chosenName_ = members_->name(row);
     emit memberChosen(chosenCode_, chosenName_);
     accept();
 }

@@ -7,7 +7,7 @@ class QLineEdit;
 class ContainsFilter;
 class DataGrid;
 class Database;
-class EditableTable;
+class MemberPickList;
 
 // 客户选择: every member, the walk-in customer too, in a read-only grid.
 // Double click, Enter or "+" chooses the current member and closes; Esc
@@ -38,7 +38,7 @@ private:
     void showFirstRowIfNone();
 
     const Database& db_;
-    EditableTable* table_ = nullptr;
+    MemberPickList* members_ = nullptr;
     ContainsFilter* filter_ = nullptr;
     DataGrid* grid_ = nullptr;
     QLineEdit* filterBox_ = nullptr;
