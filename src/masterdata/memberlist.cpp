@@ -34,13 +34,14 @@ QStringList MemberFilterFields(bool withOtherPhone) {
 
 MemberCounts CountMembers(const Database& db) {
     MemberCounts counts;
-    counts.total = db.value(QStringLiteral("select count(BM) from BM_KH")).toLongLong();
+    // One pass over the table: the total is the sum of the levels' counts.
     QSqlQuery q = db.exec(
         QStringLiteral("select coalesce(JB, ''), count(BM) from BM_KH group by coalesce(JB, '') "
                        "order by coalesce(JB, '')"));
     while (q.next()) {
-        counts.perLevel
-            << QStringLiteral("有%1个%2").arg(q.value(1).toLongLong()).arg(q.value(0).toString());
+        const qlonglong n = q.value(1).toLongLong();
+        counts.total += n;
+        counts.perLevel << QStringLiteral("有%1个%2").arg(n).arg(q.value(0).toString());
     }
     return counts;
 }

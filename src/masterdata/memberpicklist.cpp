@@ -3,7 +3,6 @@
 #include <QSqlQuery>
 
 #include "store/database.h"
-#include "store/decimal2.h"
 
 namespace {
 
@@ -13,7 +12,6 @@ const QStringList& fields() {
                                   "DZ", "JP", "SYJF", "ZHYE", "ZHQK", "BZ"};
     return f;
 }
-constexpr int kFirstMoney = 8;
 
 }  // namespace
 
@@ -22,32 +20,28 @@ MemberPickList::MemberPickList(QObject* parent) : QAbstractTableModel(parent) {}
 void MemberPickList::load(const Database& db) {
     QSqlQuery q = db.exec(QStringLiteral("select %1 from BM_KH order by BM asc")
                               .arg(fields().join(QStringLiteral(", "))));
-    QList<QStringList> rows;
+    QStringList cells;
     const int count = int(fields().size());
     while (q.next()) {
-        QStringList row;
-        row.reserve(count);
         for (int c = 0; c < count; ++c) {
-            const QVariant v = q.value(c);
-            row << (c >= kFirstMoney ? Decimal2::fromVariant(v).toString() : v.toString());
+            cells << q.value(c).toString();  // the grid formats the money columns
         }
-        rows << std::move(row);
     }
     beginResetModel();
-    rows_ = std::move(rows);
+    cells_ = std::move(cells);
     endResetModel();
 }
 
 QString MemberPickList::code(int row) const {
-    return rows_[row][0];
+    return cells_[qsizetype(row) * fields().size()];
 }
 
 QString MemberPickList::name(int row) const {
-    return rows_[row][1];
+    return cells_[qsizetype(row) * fields().size() + 1];
 }
 
 int MemberPickList::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : int(cells_.size() / fields().size());
 }
 
 int MemberPickList::columnCount(const QModelIndex& parent) const {
@@ -66,5 +60,5 @@ QVariant MemberPickList::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return rows_[index.row()][index.column()];
+    return cells_[qsizetype(index.row()) * fields().size() + index.column()];
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -28,5 +27,5 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    QList<QStringList> rows_;
+    QStringList cells_;  // row after row
 };

@@ -110,8 +110,19 @@ private slots:
         seed(t.db());
         TBM_KH w(t.db());
         show(w);
+        w.table()->setValue(1, "BZ", QStringLiteral("老客户"));
         w.dayBox()->setText(QStringLiteral("7"));
-        pushButton(w, QStringLiteral("查询"))->click();
+        {
+            // Another list would drop the pending edit: the operator is asked first.
+            ModalAnswer cancel(QMessageBox::Cancel);
+            pushButton(w, QStringLiteral("查询"))->click();
+            QCOMPARE(cancel.texts(), QStringList{"当前还没有保存，是否现在保存？"});
+            QCOMPARE(w.table()->rowCount(), 2);
+        }
+        {
+            ModalAnswer no(QMessageBox::No);
+            pushButton(w, QStringLiteral("查询"))->click();
+        }
         QCOMPARE(w.table()->rowCount(), 1);
         QCOMPARE(w.table()->value(0, "BM").toString(), QStringLiteral("0098"));
         {
