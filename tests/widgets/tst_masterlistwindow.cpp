@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -5,15 +6,20 @@
 #include <QToolButton>
 
 #include "app/session.h"
+#include "print/ui/previewwindow.h"
 #include "store/database.h"
 #include "store/editabletable.h"
 #include "support/modalanswer.h"
 #include "support/testdatabase.h"
+#include "support/windowcontrols.h"
 #include "widgets/ui/datagrid.h"
 #include "widgets/ui/gridview.h"
 #include "widgets/ui/masterlistwindow.h"
 
+using TestSupport::pushButton;
 using TestSupport::TestDatabase;
+using TestSupport::toolBarAction;
+using TestSupport::toolButtonByTip;
 
 namespace {
 
@@ -31,24 +37,6 @@ MasterListConfig suppliers() {
 void seed(const Database& db) {
     db.exec(QStringLiteral("insert into BM_GHS (BM, MC, DH) values (?, ?, ?), (?, ?, ?)"),
             {"002", "花店", "13800001111", "003", "Lab Prints", "0571"});
-}
-
-QAction* action(MasterListWindow& w, const QString& text) {
-    for (QAction* a : w.toolBar()->actions()) {
-        if (a->text() == text) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
-QToolButton* navigator(MasterListWindow& w, const QString& tip) {
-    for (QToolButton* b : w.findChildren<QToolButton*>()) {
-        if (b->toolTip() == tip) {
-            return b;
-        }
-    }
-    return nullptr;
 }
 
 qlonglong suppliersInDatabase(const Database& db) {
@@ -90,15 +78,15 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.filterBox()->setText(QStringLiteral("花"));
-        navigator(w, QStringLiteral("新增"))->click();
+        toolButtonByTip(w, QStringLiteral("新增"))->click();
         QCOMPARE(w.filterBox()->text(), QString());
         QCOMPARE(w.table()->rowCount(), 4);
         QCOMPARE(w.currentRow(), 3);
-        navigator(w, QStringLiteral("第一条"))->click();
+        toolButtonByTip(w, QStringLiteral("第一条"))->click();
         QCOMPARE(w.currentRow(), 0);
-        navigator(w, QStringLiteral("下一条"))->click();
+        toolButtonByTip(w, QStringLiteral("下一条"))->click();
         ModalAnswer none(QMessageBox::Cancel);
-        navigator(w, QStringLiteral("删除"))->click();
+        toolButtonByTip(w, QStringLiteral("删除"))->click();
         QCOMPARE(w.table()->rowCount(), 3);
         QVERIFY(none.texts().isEmpty());
     }
@@ -112,14 +100,14 @@ private slots:
         w.table()->setValue(1, QStringLiteral("BM"), QStringLiteral("001"));  // taken already
         {
             ModalAnswer ok(QMessageBox::Ok);
-            action(w, QStringLiteral("保存[&S]"))->trigger();
+            toolBarAction(w, QStringLiteral("保存[&S]"))->trigger();
             QCOMPARE(ok.texts(), QStringList{"编码存在重复无法保存，请删除重复后重试"});
         }
         QCOMPARE(saved.count(), 0);
         QCOMPARE(suppliersInDatabase(db), 1);
         w.table()->setValue(1, QStringLiteral("BM"), QStringLiteral("009"));
         ModalAnswer ok(QMessageBox::Ok);
-        action(w, QStringLiteral("保存[&S]"))->trigger();
+        toolBarAction(w, QStringLiteral("保存[&S]"))->trigger();
         QCOMPARE(ok.texts(), QStringList{"保存成功！"});
         QCOMPARE(saved.count(), 1);
         QCOMPARE(suppliersInDatabase(db), 2);
@@ -155,8 +143,39 @@ private slots:
         session().SetupRights = QStringLiteral("QX-10,");
         MasterListWindow w(t.db(), suppliers());
         ModalAnswer ok(QMessageBox::Ok);
-        action(w, QStringLiteral("导出[&O]"))->trigger();
+        toolBarAction(w, QStringLiteral("导出[&O]"))->trigger();
         QCOMPARE(ok.texts(), QStringList{"您没有导出权！"});
+    }
+
+    void printShowsTheShownRowsInThePreview() {
+        TestDatabase t(TestSupport::currentEngine());
+        seed(t.db());
+        MasterListWindow plain(t.db(), suppliers());
+        QVERIFY(!toolBarAction(plain, QStringLiteral("打印[&P]")));
+        MasterListConfig c = suppliers();
+        c.printable = true;
+        MasterListWindow w(t.db(), c);
+        TestSupport::typeText(w.filterBox(), QStringLiteral("花"));
+        QStringList printed;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* preview = qobject_cast<PreviewWindow*>(QApplication::activeModalWidget());
+            if (!preview) {
+                return;
+            }
+            for (const Report::RenderedPage& page : preview->rendered().pages) {
+                for (const Report::PlacedObject& o : page.objects) {
+                    printed << o.text;
+                }
+            }
+            preview->reject();
+        });
+        poll.start(10);
+        toolBarAction(w, QStringLiteral("打印[&P]"))->trigger();
+        QVERIFY(printed.contains(QStringLiteral("供货商资料")));
+        QVERIFY(printed.contains(QStringLiteral("花店")));
+        QVERIFY(printed.contains(QStringLiteral("电话")));
+        QVERIFY(!printed.contains(QStringLiteral("Lab Prints")));
     }
 
     void closingWithoutEditsDoesNotAsk() {

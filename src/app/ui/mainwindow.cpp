@@ -38,6 +38,7 @@
 #include "app/ui/permissionswindow.h"
 #include "masterdata/ui/productmenus.h"
 #include "masterdata/ui/staffmenus.h"
+#include "masterdata/ui/membermenus.h"
 #include "store/datamodule.h"
 #include "store/storeerror.h"
 
@@ -256,6 +257,7 @@ void Tform1::connectMenuEntries() {
     on("BZ_TC", &QWidget::close);
     connectProductMenus(*this);
     connectStaffMenus(*this);
+    connectMemberMenus(*this);
 }
 
 void Tform1::SetupQX() {

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "print/ui/printdatasettable.h"
 #include "services/ui/exporttospreadsheet.h"
 #include "store/editabletable.h"
 #include "store/storeerror.h"
@@ -45,6 +46,9 @@ MasterListWindow::MasterListWindow(const Database& db, MasterListConfig config, 
         ->setVisible(config_.saveButton);
     toolBar_->addAction(QStringLiteral("导出[&O]"), this, &MasterListWindow::exportRows)
         ->setVisible(config_.exportButton);
+    if (config_.printable) {
+        toolBar_->addAction(QStringLiteral("打印[&P]"), this, &MasterListWindow::printRows);
+    }
     toolBar_->addAction(QStringLiteral("退出[&E]"), this, &QWidget::close);
 
     filterBar_ = new QHBoxLayout;
@@ -128,6 +132,14 @@ void MasterListWindow::exportRows() {
                         QStringLiteral("黑体"), 18);
 }
 
+void MasterListWindow::printRows() {
+    constexpr int kLeft = 0;
+    constexpr int kPortrait = 0;
+    constexpr int kA4 = 9;
+    PrintDataSetTable(config_.title, {}, {}, kLeft, kLeft, kPortrait, kA4, *grid_->view()->model(),
+                      visibleColumns(*grid_->view()), this);
+}
+
 int MasterListWindow::currentRow() const {
     const QModelIndex current = grid_->view()->currentIndex();
     return current.isValid() ? filter_->mapToSource(filter_->index(current.row(), 0)).row() : -1;
@@ -164,17 +176,20 @@ void MasterListWindow::deleteCurrentRow() {
     }
 }
 
-void MasterListWindow::closeEvent(QCloseEvent* event) {
+bool MasterListWindow::settleEdits() {
     if (!table_->isDirty()) {
-        event->accept();
-        return;
+        return true;
     }
     const auto answer = QMessageBox::question(
         this, QStringLiteral("提示"), QStringLiteral("当前还没有保存，是否现在保存？"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !save(false))) {
+    return answer == QMessageBox::No || (answer == QMessageBox::Yes && save(false));
+}
+
+void MasterListWindow::closeEvent(QCloseEvent* event) {
+    if (settleEdits()) {
+        event->accept();
+    } else {
         event->ignore();
-        return;
     }
-    event->accept();
 }

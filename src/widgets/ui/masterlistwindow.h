@@ -30,9 +30,10 @@ struct MasterListConfig {
     bool saveButton = true;
     bool exportButton = true;
     Navigator navigator = Navigator::Full;
+    bool printable = false;  // "打印[&P]": the shown rows as a table, portrait A4
 };
 
-// The window shape every master list shares: a tool bar with 保存, 导出 and 退出,
+// The window shape every master list shares: a tool bar with 保存, 导出, 打印 and 退出,
 // the filter box and record navigator, the grid, and the question on closing
 // with unsaved edits. Each list adds its own buttons and rules.
 class MasterListWindow : public QWidget {
@@ -53,12 +54,17 @@ public:
     // Writes every pending edit; the failure text (warning) on error, with the
     // edits kept. "保存成功！" when showSuccess.
     bool save(bool showSuccess);
+    // Asks "当前还没有保存，是否现在保存？" when edits are pending: true when
+    // the caller may go on (saved, dropped or none), false to stay.
+    bool settleEdits();
     // The current row of the table, or -1.
     int currentRow() const;
     void appendRow();
     void deleteCurrentRow();
     // The shown rows and columns into a spreadsheet, titled as the window.
     void exportRows();
+    // The shown rows and columns as a table report in the preview.
+    void printRows();
 
 signals:
     void saved();
