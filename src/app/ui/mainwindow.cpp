@@ -38,6 +38,7 @@
 #include "app/ui/permissionswindow.h"
 #include "masterdata/ui/productmenus.h"
 #include "masterdata/ui/staffmenus.h"
+#include "orders/ui/ordermenus.h"
 #include "masterdata/ui/membermenus.h"
 #include "store/datamodule.h"
 #include "store/storeerror.h"
@@ -258,6 +259,7 @@ void Tform1::connectMenuEntries() {
     connectProductMenus(*this);
     connectStaffMenus(*this);
     connectMemberMenus(*this);
+    connectOrderMenus(*this);
 }
 
 void Tform1::SetupQX() {

@@ -16,6 +16,16 @@ void showMdiChild(QMdiArea* area, QWidget* child) {
     }
 }
 
+bool raiseMdiChild(QMdiArea* area, QWidget* child) {
+    auto* sub = child ? qobject_cast<QMdiSubWindow*>(child->parentWidget()) : nullptr;
+    if (!sub) {
+        return false;
+    }
+    sub->showNormal();
+    area->setActiveSubWindow(sub);
+    return true;
+}
+
 void closeMdiChild(QWidget* child) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget())) {
         sub->close();

@@ -21,8 +21,7 @@ namespace {
 // One instance per window: a second call brings the open one forward.
 template <typename Window>
 void openOnce(Tform1& main, QPointer<Window>& window, const QSize& size) {
-    if (window) {
-        main.clientArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+    if (raiseMdiChild(main.clientArea(), window)) {
         return;
     }
     window = new Window(DM_CS().connection());

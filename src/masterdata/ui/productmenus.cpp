@@ -23,10 +23,7 @@ void connectEntry(Tform1& main, const char* entry, bool fillWorkArea) {
     QObject::connect(action, &QAction::triggered, &main,
                      [&main, fillWorkArea, open = QPointer<Window>()]() mutable {
                          BackgroundArea* area = main.clientArea();
-                         if (open) {
-                             if (auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget())) {
-                                 area->setActiveSubWindow(sub);
-                             }
+                         if (raiseMdiChild(area, open)) {
                              return;
                          }
                          open = new Window(DM_CS().connection());

@@ -13,6 +13,7 @@
 #include "masterdata/ui/companywindow.h"
 #include "masterdata/ui/employeewindow.h"
 #include "masterdata/ui/itemwindow.h"
+#include "masterdata/ui/memberpicker.h"
 #include "masterdata/ui/pointsgoodswindow.h"
 #include "masterdata/ui/supplierwindow.h"
 #include "store/datamodule.h"
@@ -26,8 +27,7 @@ using Sizing = QSize (*)(const QSize& area);
 // Each window exists once: a second click brings the open one forward.
 template <typename Window, typename Make>
 void openOnce(Tform1& main, QPointer<QWidget>& open, Make make, Sizing sizing) {
-    if (open) {
-        main.clientArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+    if (raiseMdiChild(main.clientArea(), open)) {
         return;
     }
     Window* w = nullptr;
@@ -79,6 +79,12 @@ void connectStaffMenus(Tform1& main) {
                     auto* w = new TBM_GSXX(DM_CS().connection(), DM_CS().home().root());
                     QObject::connect(w, &TBM_GSXX::closing, &main,
                                      [&main] { showCompanyAgain(main); });
+                    QObject::connect(w, &TBM_GSXX::customerPickerRequested, w, [w] {
+                        Txzkh picker(DM_CS().connection(), QString(), w);
+                        QObject::connect(&picker, &Txzkh::memberChosen, w,
+                                         &TBM_GSXX::setDefaultCustomer);
+                        picker.exec();
+                    });
                     return w;
                 },
                 [](const QSize&) { return QSize(540, 390); });
