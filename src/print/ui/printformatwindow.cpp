@@ -13,10 +13,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/appdatamodule.h"
 #include "app/session.h"
+#include "print/printerror.h"
 #include "print/printformattable.h"
 #include "print/templatefile.h"
 #include "print/ui/designerwindow.h"
+#include "store/datamodule.h"
 #include "store/programhome.h"
 #include "store/storeerror.h"
 
@@ -151,9 +154,13 @@ void TGG_DJ::design() {
         QMessageBox::warning(this, QStringLiteral("提示"), QStringLiteral("请先选择打印格式文件"));
         return;
     }
-    DesignerWindow designer(QDir(home_.printFormatDir()).filePath(QFileInfo(file).fileName()),
-                            table_->code(row), this);
-    designer.exec();
+    try {
+        DesignerWindow designer(QDir(home_.printFormatDir()).filePath(QFileInfo(file).fileName()),
+                                table_->code(row), this);
+        designer.exec();
+    } catch (const PrintError& e) {
+        QMessageBox::warning(this, QStringLiteral("提示"), e.message());
+    }
 }
 
 void TGG_DJ::reject() {
@@ -179,4 +186,10 @@ void TGG_DJ::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void openPrintFormats(QWidget* parent, const QStringList& kinds) {
+    TGG_DJ window(DM_CS().connection(), DM_CS().home(), parent);
+    window.selectKinds(kinds);
+    window.exec();
 }
