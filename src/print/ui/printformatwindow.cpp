@@ -44,6 +44,12 @@ public:
         layout->addWidget(line);
         layout->addWidget(button);
         editor->setFocusProxy(line);
+        // The view knows the whole cell as the editor, not the line inside it.
+        connect(line, &QLineEdit::returnPressed, editor, [this, editor] {
+            auto* self = const_cast<FileCellDelegate*>(this);
+            emit self->commitData(editor);
+            emit self->closeEditor(editor, QAbstractItemDelegate::EditNextItem);
+        });
         const int row = index.row();
         connect(button, &QToolButton::clicked, editor, [this, row, line] {
             const QString path = QFileDialog::getOpenFileName(
