@@ -5,11 +5,12 @@
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "cli/printcommand.h"
 #include "cli/servicecommands.h"
 #include "store/programhome.h"
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = PrintCommand::application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zorlik"));
 
     QCommandLineParser parser;
@@ -19,7 +20,8 @@ int main(int argc, char* argv[]) {
         QStringLiteral("command"),
         QStringLiteral("init：创建或检查程序目录和数据库；info：显示数据库信息"));
     parser.addOption({QStringLiteral("home"), QStringLiteral("程序目录"), QStringLiteral("DIR")});
-    parser.process(app);
+    PrintCommand::addOptions(parser);
+    parser.process(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -33,6 +35,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == QLatin1String("info") && args.size() == 1) {
         return CliCommands::info(home, out, err);
+    }
+    if (command == QLatin1String("print")) {
+        return PrintCommand::run(parser, home, out, err);
     }
     if (const std::optional<int> rc = ServiceCommands::run(command, args.mid(1), home, out, err)) {
         return *rc;
