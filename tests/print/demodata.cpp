@@ -36,6 +36,13 @@ QVariant demoValue(const QString& field, int row) {
         {QStringLiteral("GHSMC"), QStringLiteral("美影器材")},
         {QStringLiteral("XM"), QStringLiteral("房租")},
         {QStringLiteral("DW"), QStringLiteral("套")},
+        {QStringLiteral("XH"), QStringLiteral("12寸")},
+        {QStringLiteral("BZ"), QStringLiteral("加急")},
+        {QStringLiteral("DZ"), QStringLiteral("文三路88号")},
+        {QStringLiteral("QXSJ"), QStringLiteral("下午")},
+        {QStringLiteral("YYSK_FS"), QStringLiteral("现金")},
+        {QStringLiteral("SS_FS"), QStringLiteral("微信支付")},
+        {QStringLiteral("QXSK_FS"), QStringLiteral("刷卡")},
     };
     if (field == QLatin1String("ID")) {
         return QStringLiteral("20261211001%1").arg(row + 1, 5, 10, QLatin1Char('0'));
