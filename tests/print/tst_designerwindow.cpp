@@ -123,7 +123,7 @@ private slots:
                  QStringLiteral("[lines.SPMC]"));
     }
 
-    void fieldListFillsTheSelectedTextAndDeleteRemoves() {
+    void fieldListArrowKeysAndDelete() {
         DesignerWindow window(path_, QStringLiteral("xsd"));
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -135,6 +135,13 @@ private slots:
         QCOMPARE(found.size(), 1);
         emit fields->itemDoubleClicked(found.front());
         QCOMPARE(window.editor().object(added)->text, QStringLiteral("文本[header.KHMC]"));
+
+        const QRectF placed = window.editor().object(added)->rect;
+        QTest::keyClick(window.view(), Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QTest::keyClick(window.view(), Qt::Key_Down, Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.editor().object(added)->rect.topLeft(), placed.topLeft() + QPointF(0.5, 5));
 
         const qsizetype count = window.editor().report().bands[0].objects.size();
         QTest::keyClick(window.view(), Qt::Key_Delete);

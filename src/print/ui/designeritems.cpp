@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGraphicsSceneMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -101,4 +102,29 @@ void ObjectItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
         changed_(ref_, now);
     }
     resizing_ = false;
+}
+
+void ObjectItem::keyPressEvent(QKeyEvent* event) {
+    const double step = perMm_ * (event->modifiers() & Qt::ShiftModifier ? 5.0 : 0.5);
+    QPointF delta;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            delta = {-step, 0};
+            break;
+        case Qt::Key_Right:
+            delta = {step, 0};
+            break;
+        case Qt::Key_Up:
+            delta = {0, -step};
+            break;
+        case Qt::Key_Down:
+            delta = {0, step};
+            break;
+        default:
+            QGraphicsRectItem::keyPressEvent(event);
+            return;
+    }
+    if (changed_) {
+        changed_(ref_, QRectF(pos() + delta, rect().size()));
+    }
 }

@@ -17,8 +17,8 @@ private:
 };
 
 // One template object, drawn by the report renderer. It can be dragged, or
-// resized by its bottom right corner; the window hears of the new place
-// when the mouse is let go.
+// resized by its bottom right corner, or nudged by the arrow keys; the window hears of the new
+// place when the mouse is let go.
 class ObjectItem : public QGraphicsRectItem {
 public:
     using Changed = std::function<void(TemplateEditor::ObjectRef, const QRectF& sceneRect)>;
@@ -34,6 +34,8 @@ protected:
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
     void hoverMoveEvent(QGraphicsSceneHoverEvent* event) override;
+    // The arrow keys nudge by half a millimetre, with Shift by five.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool onHandle(const QPointF& local) const;

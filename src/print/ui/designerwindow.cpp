@@ -207,6 +207,9 @@ void DesignerWindow::select(TemplateEditor::ObjectRef ref) {
     for (QGraphicsItem* item : scene_->items()) {
         if (auto* o = dynamic_cast<ObjectItem*>(item)) {
             o->setSelected(o->ref() == ref);
+            if (o->ref() == ref) {
+                o->setFocus();
+            }
         }
     }
     properties_->showObject(editor_.object(ref));
@@ -246,7 +249,7 @@ void DesignerWindow::placeObject(TemplateEditor::ObjectRef ref, const QRectF& sc
     const double height = object->rect.height() > 0 || sceneRect.height() > 3.0
                               ? snap(sceneRect.height() / perMm_)
                               : 0.0;
-    const QRectF mm(snap((sceneRect.left() - left) / perMm_),
+    const QRectF mm(std::max(0.0, snap((sceneRect.left() - left) / perMm_)),
                     std::max(0.0, snap((sceneRect.top() - bandTops_[band]) / perMm_)),
                     snap(sceneRect.width() / perMm_), height);
     selected_ = editor_.moveObject(ref, band, mm);
