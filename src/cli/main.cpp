@@ -6,11 +6,12 @@
 
 #include "cli/commands.h"
 #include "cli/democommand.h"
+#include "cli/printcommand.h"
 #include "cli/servicecommands.h"
 #include "store/programhome.h"
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = PrintCommand::application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zorlik"));
 
     QCommandLineParser parser;
@@ -21,7 +22,8 @@ int main(int argc, char* argv[]) {
         QStringLiteral(
             "init：创建或检查程序目录和数据库；info：显示数据库信息；demo：装入演示数据"));
     parser.addOption({QStringLiteral("home"), QStringLiteral("程序目录"), QStringLiteral("DIR")});
-    parser.process(app);
+    PrintCommand::addOptions(parser);
+    parser.process(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -38,6 +40,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == QLatin1String("demo") && args.size() == 1) {
         return CliCommands::demo(home, out, err);
+    }
+    if (command == QLatin1String("print")) {
+        return PrintCommand::run(parser, home, out, err);
     }
     if (const std::optional<int> rc = ServiceCommands::run(command, args.mid(1), home, out, err)) {
         return *rc;

@@ -40,6 +40,8 @@ struct ReportObject {
     int frame = NoFrame;
     bool background = false;  // a silver fill behind the text
     BarcodeType barcode = BarcodeType::Code128;
+
+    bool operator==(const ReportObject&) const = default;
 };
 
 struct ReportBand {

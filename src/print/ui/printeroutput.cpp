@@ -26,12 +26,31 @@ void print(const Report::RenderedReport& report, QPrinter& printer) {
     painter.end();
 }
 
+namespace {
+
+QString& defaultPrinterFile() {
+    static QString path;
+    return path;
+}
+
+}  // namespace
+
+void setDefaultPrinterFile(const QString& pdfPath) {
+    defaultPrinterFile() = pdfPath;
+}
+
 void printOnDefaultPrinter(const Report::RenderedReport& report) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        throw PrintError(QStringLiteral("没有找到默认打印机"));
+    QPrinter printer(QPrinter::HighResolution);
+    if (defaultPrinterFile().isEmpty()) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            throw PrintError(QStringLiteral("没有找到默认打印机"));
+        }
+        printer.setPrinterName(info.printerName());
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(defaultPrinterFile());
     }
-    QPrinter printer(info, QPrinter::HighResolution);
     printer.setCopyCount(1);
     printer.setCollateCopies(true);
     printer.setPrintRange(QPrinter::AllPages);

@@ -13,10 +13,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/appdatamodule.h"
 #include "app/session.h"
+#include "print/printerror.h"
 #include "print/printformattable.h"
 #include "print/templatefile.h"
 #include "print/ui/designerwindow.h"
+#include "store/datamodule.h"
 #include "store/programhome.h"
 #include "store/storeerror.h"
 
@@ -41,6 +44,12 @@ public:
         layout->addWidget(line);
         layout->addWidget(button);
         editor->setFocusProxy(line);
+        // The view knows the whole cell as the editor, not the line inside it.
+        connect(line, &QLineEdit::returnPressed, editor, [this, editor] {
+            auto* self = const_cast<FileCellDelegate*>(this);
+            emit self->commitData(editor);
+            emit self->closeEditor(editor, QAbstractItemDelegate::EditNextItem);
+        });
         const int row = index.row();
         connect(button, &QToolButton::clicked, editor, [this, row, line] {
             const QString path = QFileDialog::getOpenFileName(
@@ -151,9 +160,13 @@ void TGG_DJ::design() {
         QMessageBox::warning(this, QStringLiteral("提示"), QStringLiteral("请先选择打印格式文件"));
         return;
     }
-    DesignerWindow designer(QDir(home_.printFormatDir()).filePath(QFileInfo(file).fileName()),
-                            table_->code(row), this);
-    designer.exec();
+    try {
+        DesignerWindow designer(QDir(home_.printFormatDir()).filePath(QFileInfo(file).fileName()),
+                                table_->code(row), this);
+        designer.exec();
+    } catch (const PrintError& e) {
+        QMessageBox::warning(this, QStringLiteral("提示"), e.message());
+    }
 }
 
 void TGG_DJ::reject() {
@@ -179,4 +192,10 @@ void TGG_DJ::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void openPrintFormats(QWidget* parent, const QStringList& kinds) {
+    TGG_DJ window(DM_CS().connection(), DM_CS().home(), parent);
+    window.selectKinds(kinds);
+    window.exec();
 }

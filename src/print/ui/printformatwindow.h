@@ -39,3 +39,7 @@ private:
     QTableView* view_;
     bool unsavedBefore_ = false;
 };
+
+// The print-format window on the run's database and home for the given kinds
+// (the order window passes its four), shown modally.
+void openPrintFormats(QWidget* parent, const QStringList& kinds);
