@@ -21,14 +21,22 @@ public:
     using AppError::AppError;
 };
 
+void moveDebt(const Database& db, const QString& memberCode, Decimal2 amount) {
+    try {
+        MoveMemberDebt(db, memberCode, amount);
+    } catch (const StoreError& e) {
+        throw DebtFailed(e.message());
+    }
+}
+
 OrderOutcome refused(const QString& text, bool warning = false) {
     OrderOutcome outcome;
     outcome.messages.append(OrderMessage(text, warning));
     return outcome;
 }
 
-OrderMessage failure(const QString& text, const AppError& e) {
-    return {text, true, QStringLiteral("提示"), e.message()};
+OrderMessage failure(const QString& text, const QString& detail) {
+    return {text, true, QStringLiteral("提示"), detail};
 }
 
 bool paysFromBalance(const QString& method) {
@@ -83,12 +91,31 @@ bool OrderLifecycle::writeSaved(Order& order, OrderOutcome& outcome) const {
             }
         });
     } catch (const StoreError& e) {
-        outcome.messages.append(failure(OrderTexts::kSaveFailed, e));
+        outcome.messages.append(failure(OrderTexts::kSaveFailed, e.message()));
         return false;
     }
     work.isNew = false;
     order = work;
     return true;
+}
+
+std::optional<StageFailure> OrderLifecycle::runStage(
+    Order& order, const std::function<void(Order&)>& change) const {
+    Order work;
+    try {
+        db_.transact([&] {
+            // From the order again on every attempt: a retried transaction starts afresh.
+            work = order;
+            store_.verifyCurrent(work);
+            change(work);
+        });
+    } catch (const DebtFailed& e) {
+        return StageFailure{e.message(), true};
+    } catch (const AppError& e) {
+        return StageFailure{e.message(), false};
+    }
+    order = work;
+    return std::nullopt;
 }
 
 OrderOutcome OrderLifecycle::save(Order& order) const {
@@ -139,27 +166,22 @@ OrderOutcome OrderLifecycle::reserve(Order& order, const Payment& payment) const
     if (order.header.approved() || order.header.reserved()) {
         return refused(OrderTexts::kWrongState);
     }
-    Order work;
-    try {
-        db_.transact([&] {
-            work = order;
-            store_.verifyCurrent(work);
-            OrderHeader& h = work.header;
-            h.YYSK = amount;
-            h.QK = h.ZJE - h.YYSK;
-            h.YYSH = QStringLiteral("T");
-            h.YYSK_RQ = numbering_.today;
-            h.YYSK_FS = payment.method;
-            store_.write(work);
-            if (paysFromBalance(payment.method)) {
-                MoveMemberBalance(db_, h.KHBM, -h.YYSK, h.RQ);
-            }
-        });
-    } catch (const AppError& e) {
-        outcome.messages.append(failure(OrderTexts::kReserveFailed, e));
+    const std::optional<StageFailure> failed = runStage(order, [&](Order& work) {
+        OrderHeader& h = work.header;
+        h.YYSK = amount;
+        h.QK = h.ZJE - h.YYSK;
+        h.YYSH = QStringLiteral("T");
+        h.YYSK_RQ = numbering_.today;
+        h.YYSK_FS = payment.method;
+        store_.write(work);
+        if (paysFromBalance(payment.method)) {
+            MoveMemberBalance(db_, h.KHBM, -h.YYSK, h.RQ);
+        }
+    });
+    if (failed) {
+        outcome.messages.append(failure(OrderTexts::kReserveFailed, failed->text));
         return outcome;
     }
-    order = work;
     outcome.ok = true;
     outcome.paymentBox = QString();
     outcome.messages.append(OrderMessage(OrderTexts::kReserved));
@@ -178,28 +200,24 @@ OrderOutcome OrderLifecycle::cancelReservation(Order& order) const {
     if (!order.header.reserved() || order.header.approved()) {
         return refused(OrderTexts::kWrongState);
     }
-    Order work;
-    try {
-        db_.transact([&] {
-            work = order;
-            store_.verifyCurrent(work);
-            OrderHeader& h = work.header;
-            if (paysFromBalance(h.YYSK_FS)) {
-                MoveMemberBalance(db_, h.KHBM, h.YYSK, h.RQ);
-            }
-            h.QK = h.ZJE;
-            h.YYSH = QStringLiteral("F");
-            h.YYSK_RQ = numbering_.today;
-            h.YYSK = Decimal2();
-            store_.write(work);
-        });
-    } catch (const AppError& e) {
-        outcome.messages.append(failure(OrderTexts::kReservationCancelFailed, e));
+    const QString givenBack = order.header.YYSK.toString();
+    const std::optional<StageFailure> failed = runStage(order, [&](Order& work) {
+        OrderHeader& h = work.header;
+        if (paysFromBalance(h.YYSK_FS)) {
+            MoveMemberBalance(db_, h.KHBM, h.YYSK, h.RQ);
+        }
+        h.QK = h.ZJE;
+        h.YYSH = QStringLiteral("F");
+        h.YYSK_RQ = numbering_.today;
+        h.YYSK = Decimal2();
+        store_.write(work);
+    });
+    if (failed) {
+        outcome.messages.append(failure(OrderTexts::kReservationCancelFailed, failed->text));
         return outcome;
     }
-    outcome.paymentBox = order.header.YYSK.toString();
-    order = work;
     outcome.ok = true;
+    outcome.paymentBox = givenBack;
     outcome.messages.append(OrderMessage(OrderTexts::kReservationCancelled));
     return outcome;
 }
@@ -270,49 +288,44 @@ OrderOutcome OrderLifecycle::changeApproval(Order& order, bool approve,
     const QString label = approve ? QStringLiteral("审核通过") : QStringLiteral("取消审核");
     const QString caption = QStringLiteral("提示：");
     OrderOutcome outcome;
-    Order work;
-    try {
-        db_.transact([&] {
-            work = order;
-            store_.verifyCurrent(work);
-            OrderHeader& h = work.header;
-            for (qsizetype i = work.lines.size() - 1; i >= 0; --i) {
-                const OrderLine& line = work.lines.at(i);
-                const Decimal2 value = ToCents(Decimal4::product(line.JJ, line.SL));
-                const std::optional<ProductStock> stock = MoveProductStock(
-                    db_, line.SPBM, approve ? line.SL : -line.SL, approve ? value : -value);
-                if (!stock) {
-                    throw StageRefused(
-                        QStringLiteral("商品“%1”已不存在，请删除这一行后重试。").arg(line.SPBM));
-                }
-                if (settings_.NOFKC && stock->KCSL < Decimal2()) {
-                    throw StageRefused(OrderTexts::kNegativeStock);
-                }
+    const std::optional<StageFailure> failed = runStage(order, [&](Order& work) {
+        OrderHeader& h = work.header;
+        for (qsizetype i = work.lines.size() - 1; i >= 0; --i) {
+            const OrderLine& line = work.lines.at(i);
+            const Decimal2 value = ToCents(Decimal4::product(line.JJ, line.SL));
+            const std::optional<ProductStock> stock = MoveProductStock(
+                db_, line.SPBM, approve ? line.SL : -line.SL, approve ? value : -value);
+            if (!stock) {
+                throw StageRefused(
+                    QStringLiteral("商品“%1”已不存在，请删除这一行后重试。").arg(line.SPBM));
             }
-            UpdateMemberAccount(db_, h.KHBM, approve, h.ZJE, h.QK, h.JF);
-            if (approve) {
-                h.SH = QStringLiteral("T");
-                h.SS_RQ = numbering_.today;
-                h.SS_FS = method;
-                if (paysFromBalance(method)) {
-                    MoveMemberBalance(db_, h.KHBM, -h.SS, h.RQ);
-                }
-            } else {
-                h.SH = QStringLiteral("F");
-                if (paysFromBalance(h.SS_FS)) {
-                    MoveMemberBalance(db_, h.KHBM, h.SS, QDate());
-                }
-                h.QK = h.ZJE - h.YYSK - h.HK;
-                h.SS = Decimal2();
+            if (settings_.NOFKC && stock->KCSL < Decimal2()) {
+                throw StageRefused(OrderTexts::kNegativeStock);
             }
-            store_.write(work);
-        });
-    } catch (const AppError& e) {
+        }
+        UpdateMemberAccount(db_, h.KHBM, approve, h.ZJE, h.QK, h.JF);
+        if (approve) {
+            h.SH = QStringLiteral("T");
+            h.SS_RQ = numbering_.today;
+            h.SS_FS = method;
+            if (paysFromBalance(method)) {
+                MoveMemberBalance(db_, h.KHBM, -h.SS, h.RQ);
+            }
+        } else {
+            h.SH = QStringLiteral("F");
+            if (paysFromBalance(h.SS_FS)) {
+                MoveMemberBalance(db_, h.KHBM, h.SS, QDate());
+            }
+            h.QK = h.ZJE - h.YYSK - h.HK;
+            h.SS = Decimal2();
+        }
+        store_.write(work);
+    });
+    if (failed) {
         outcome.messages.append(
-            OrderMessage(label + QStringLiteral("失败！") + e.message(), true, caption));
+            OrderMessage(label + QStringLiteral("失败！") + failed->text, true, caption));
         return outcome;
     }
-    order = work;
     outcome.ok = true;
     outcome.messages.append(OrderMessage(label + QStringLiteral("成功！"), false, caption));
     if (!store_.hasLines(order.header.ID)) {
@@ -340,35 +353,24 @@ OrderOutcome OrderLifecycle::takeFinalPayment(
     if (settings_.qk && amount < order.header.QK && !confirm(OrderTexts::kShortPayment)) {
         return outcome;
     }
-    Order work;
-    try {
-        db_.transact([&] {
-            work = order;
-            store_.verifyCurrent(work);
-            OrderHeader& h = work.header;
-            h.QXSK = amount;
-            h.QK = h.ZJE - h.YYSK - h.SS - h.QXSK - h.HK;
-            h.QX = QStringLiteral("T");
-            h.QXSK_RQ = numbering_.today;
-            h.QXSK_FS = payment.method;
-            store_.write(work);
-            if (paysFromBalance(payment.method)) {
-                MoveMemberBalance(db_, h.KHBM, -h.QXSK, h.RQ);
-            }
-            try {
-                MoveMemberDebt(db_, h.KHBM, -h.QXSK);
-            } catch (const StoreError& e) {
-                throw DebtFailed(e.message());
-            }
-        });
-    } catch (const DebtFailed& e) {
-        outcome.messages.append(failure(OrderTexts::kDebtFailed, e));
-        return outcome;
-    } catch (const AppError& e) {
-        outcome.messages.append(failure(OrderTexts::kPickupFailed, e));
+    const std::optional<StageFailure> failed = runStage(order, [&](Order& work) {
+        OrderHeader& h = work.header;
+        h.QXSK = amount;
+        h.QK = h.ZJE - h.YYSK - h.SS - h.QXSK - h.HK;
+        h.QX = QStringLiteral("T");
+        h.QXSK_RQ = numbering_.today;
+        h.QXSK_FS = payment.method;
+        store_.write(work);
+        if (paysFromBalance(payment.method)) {
+            MoveMemberBalance(db_, h.KHBM, -h.QXSK, h.RQ);
+        }
+        moveDebt(db_, h.KHBM, -h.QXSK);
+    });
+    if (failed) {
+        outcome.messages.append(failure(
+            failed->debt ? OrderTexts::kDebtFailed : OrderTexts::kPickupFailed, failed->text));
         return outcome;
     }
-    order = work;
     outcome.ok = true;
     outcome.paymentBox = QString();
     outcome.messages.append(OrderMessage(OrderTexts::kPickedUp));
@@ -387,38 +389,29 @@ OrderOutcome OrderLifecycle::cancelFinalPayment(Order& order, const Payment& pay
     if (!order.header.pickedUp()) {
         return refused(OrderTexts::kWrongState);
     }
-    Order work;
-    try {
-        db_.transact([&] {
-            work = order;
-            store_.verifyCurrent(work);
-            OrderHeader& h = work.header;
-            // The stored payment goes back by the method it was taken with,
-            // whatever the method list shows now.
-            if (paysFromBalance(h.QXSK_FS)) {
-                MoveMemberBalance(db_, h.KHBM, h.QXSK, h.RQ);
-            }
-            try {
-                MoveMemberDebt(db_, h.KHBM, h.QXSK);
-            } catch (const StoreError& e) {
-                throw DebtFailed(e.message());
-            }
-            h.QK = h.ZJE - h.YYSK - h.SS - h.HK;
-            h.QX = QStringLiteral("F");
-            h.QXSK = Decimal2();
-            h.QXSK_FS = payment.method;
-            store_.write(work);
-        });
-    } catch (const DebtFailed& e) {
-        outcome.messages.append(failure(OrderTexts::kDebtFailed, e));
-        return outcome;
-    } catch (const AppError& e) {
-        outcome.messages.append(failure(OrderTexts::kPickupCancelFailed, e));
+    const QString givenBack = order.header.QXSK.toString();
+    const std::optional<StageFailure> failed = runStage(order, [&](Order& work) {
+        OrderHeader& h = work.header;
+        // The stored payment goes back by the method it was taken with,
+        // whatever the method list shows now.
+        if (paysFromBalance(h.QXSK_FS)) {
+            MoveMemberBalance(db_, h.KHBM, h.QXSK, h.RQ);
+        }
+        moveDebt(db_, h.KHBM, h.QXSK);
+        h.QK = h.ZJE - h.YYSK - h.SS - h.HK;
+        h.QX = QStringLiteral("F");
+        h.QXSK = Decimal2();
+        h.QXSK_FS = payment.method;
+        store_.write(work);
+    });
+    if (failed) {
+        outcome.messages.append(
+            failure(failed->debt ? OrderTexts::kDebtFailed : OrderTexts::kPickupCancelFailed,
+                    failed->text));
         return outcome;
     }
-    outcome.paymentBox = order.header.QXSK.toString();
-    order = work;
     outcome.ok = true;
+    outcome.paymentBox = givenBack;
     outcome.messages.append(OrderMessage(OrderTexts::kPickupCancelled));
     return outcome;
 }
@@ -460,7 +453,7 @@ OrderOutcome OrderLifecycle::remove(Order& order) const {
             return refused(OrderTexts::kNotDeletable);
         }
     } catch (const StoreError& e) {
-        outcome.messages.append(failure(OrderTexts::kSaveFailed, e));
+        outcome.messages.append(failure(OrderTexts::kSaveFailed, e.message()));
         return outcome;
     }
     outcome.ok = true;

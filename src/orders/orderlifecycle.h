@@ -13,6 +13,12 @@
 
 class Database;
 
+// Why a stage's unit of work did not commit.
+struct StageFailure {
+    QString text;
+    bool debt = false;  // the debt statement of a final payment failed
+};
+
 // One message box of an outcome.
 struct OrderMessage {
     OrderMessage(QString text, bool warning = false, QString caption = QStringLiteral("提示"),
@@ -76,6 +82,11 @@ public:
 private:
     OrderOutcome checkPayment(const Order& order, const Payment& payment, Decimal2& amount) const;
     bool writeSaved(Order& order, OrderOutcome& outcome) const;
+    // Runs the change on a copy of the order in one transaction that first
+    // checks the order is still as stored; the order takes the copy only when
+    // it committed.
+    std::optional<StageFailure> runStage(Order& order,
+                                         const std::function<void(Order&)>& change) const;
     OrderOutcome changeApproval(Order& order, bool approve, const QString& method) const;
 
     const Database& db_;

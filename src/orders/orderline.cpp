@@ -135,3 +135,14 @@ OrderTotals ComputeTotals(const QList<OrderLine>& lines, const QString& memberCo
     t.JF = memberCode == kWalkInCustomer ? Decimal2() : Decimal2::fromUnits(points.cents() / 100);
     return t;
 }
+
+std::optional<Decimal2> QuickBoxPrice(const QString& text, const OrderLine& currentLine) {
+    if (!IsDecimalText(text) || currentLine.SL != Decimal2::fromUnits(1)) {
+        return std::nullopt;
+    }
+    const Decimal2 value = Decimal2::parse(text).value_or(Decimal2());
+    if (value >= Decimal2::fromUnits(90000)) {
+        return std::nullopt;
+    }
+    return value;
+}

@@ -73,3 +73,7 @@ struct OrderTotals {
 };
 
 OrderTotals ComputeTotals(const QList<OrderLine>& lines, const QString& memberCode);
+
+// A quick-box text that is a price for the current line rather than a product:
+// a number below 90000 typed while the line's quantity is 1.
+std::optional<Decimal2> QuickBoxPrice(const QString& text, const OrderLine& currentLine);

@@ -1,14 +1,12 @@
 #include "orders/orderprint.h"
 
 #include "orders/order.h"
+#include "orders/ordersettings.h"
 #include "store/inifile.h"
 
 OrderPrintPlan PlanOrderPrint(const OrderHeader& header, const IniFile& ini) {
     const QString section = QStringLiteral("xsd");
-    const auto on = [&](const char* key) {
-        return ini.readString(section, QString::fromLatin1(key), QStringLiteral("F")) ==
-               QLatin1String("T");
-    };
+    const auto on = [&](const char* key) { return XsdSwitch(ini, QString::fromLatin1(key)); };
     OrderPrintPlan plan;
     if (on("dyqx") && !header.approved() && !header.reserved()) {
         plan.refusal = QStringLiteral("本单据未审核，不能打印！");

@@ -1,6 +1,10 @@
 #pragma once
 
 class IniFile;
+class QString;
+
+// A switch of section xsd: on when it reads "T", off by default.
+bool XsdSwitch(const IniFile& ini, const QString& key);
 
 // The order window's switches of Default.ini, section xsd ("T" turns one on).
 struct OrderSettings {

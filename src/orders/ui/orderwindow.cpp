@@ -16,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSqlQuery>
 #include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,6 +29,7 @@
 #include "orders/orderlinesmodel.h"
 #include "orders/ordernumber.h"
 #include "orders/orderprint.h"
+#include "orders/orderstaff.h"
 #include "orders/orderstore.h"
 #include "print/documentdata.h"
 #include "print/printerror.h"
@@ -37,7 +37,6 @@
 #include "print/ui/printoperation.h"
 #include "services/cashdrawer.h"
 #include "services/portdevices.h"
-#include "services/texthelpers.h"
 #include "store/database.h"
 #include "store/programhome.h"
 #include "store/storeerror.h"
@@ -561,28 +560,18 @@ void Txsd::SpeedButton2Click() {
     LoadMemberAccount();
     setCustomerEditable();
 
-    QStringList staff;
-    QString operatorName;
+    OrderStaff staff;
     try {
-        QSqlQuery q =
-            db_.exec(QStringLiteral("select MC from BM_YG where BM <> '000' order by BM"));
-        while (q.next()) {
-            if (!q.value(0).toString().isEmpty()) {
-                staff << q.value(0).toString();
-            }
-        }
-        operatorName = db_.value(QStringLiteral("select MC from BM_YG where MC = ?"),
-                                 {session().CurrentOperatorName})
-                           .toString();
+        staff = ReadOrderStaff(db_, session().CurrentOperatorName);
     } catch (const StoreError&) {
     }
     showingOrder_ = true;
     for (QComboBox* list : {JBR, SYR, HQR, SYZL, HZR}) {
         list->clear();
-        list->addItems(staff);
-        list->setCurrentText(operatorName);
+        list->addItems(staff.names);
+        list->setCurrentText(staff.operatorName);
     }
-    ZDR->setText(operatorName);
+    ZDR->setText(staff.operatorName);
     showingOrder_ = false;
     collectHeader();
     if (order_.isNew) {
@@ -592,7 +581,7 @@ void Txsd::SpeedButton2Click() {
             KHBM->setFocus();
         }
     }
-    if (staff.isEmpty() && operatorName.isEmpty()) {
+    if (staff.names.isEmpty() && staff.operatorName.isEmpty()) {
         QMessageBox::information(
             this, kCaption, QStringLiteral("请在“基础资料-员工资料”中输入至少一个有姓名的员工"));
     }
@@ -892,11 +881,9 @@ void Txsd::BitBtn1Click() {
         return;
     }
     const int row = currentLine();
-    if (IsDecimalText(text) && row >= 0 && row < lines_->rowCount()) {
-        const Decimal2 value = Decimal2::parse(text).value_or(Decimal2());
-        if (value < Decimal2::fromUnits(90000) &&
-            lines_->lines().at(row).SL == Decimal2::fromUnits(1)) {
-            lines_->changeField(row, LineField::ZQDJ, value);
+    if (row >= 0 && row < lines_->rowCount()) {
+        if (const std::optional<Decimal2> price = QuickBoxPrice(text, lines_->lines().at(row))) {
+            lines_->changeField(row, LineField::ZQDJ, *price);
             TXMXZ->clear();
             return;
         }
